@@ -1,0 +1,66 @@
+#include "platform/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillet::platform {
+
+namespace {
+
+std::string failure(const std::filesystem::path& path, int error_number)
+{
+    return "cannot write " + path.string() + ": " + std::strerror(error_number);
+}
+
+bool write_all(int fd, std::string_view content)
+{
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        content.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+mode_t new_file_mode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}
+
+std::string replace_file_contents(const std::filesystem::path& path, std::string_view content)
+{
+    std::string temporary = path.string() + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return failure(path, errno);
+
+    struct stat existing {};
+    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : new_file_mode();
+
+    const bool written = write_all(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int write_error = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(temporary.c_str());
+        return failure(path, written ? errno : write_error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int rename_error = errno;
+        ::unlink(temporary.c_str());
+        return failure(path, rename_error);
+    }
+    return {};
+}
+
+}

@@ -1,0 +1,24 @@
+#include "support/isolated_environment.h"
+
+#include <cstdlib>
+
+namespace quillet::test {
+
+IsolatedEnvironment::IsolatedEnvironment()
+{
+    for (const auto& dir : {home(), config_home(), data_home(), cache_home(), runtime_dir(), program_dir()})
+        std::filesystem::create_directories(dir);
+    std::filesystem::permissions(runtime_dir(), std::filesystem::perms::owner_all);
+
+    setenv("HOME", home().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", config_home().c_str(), 1);
+    setenv("XDG_DATA_HOME", data_home().c_str(), 1);
+    setenv("XDG_CACHE_HOME", cache_home().c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", runtime_dir().c_str(), 1);
+    // Keep the accessibility and session buses out of the test.
+    setenv("GTK_A11Y", "none", 1);
+    setenv("WEBKIT_A11Y_BUS_ADDRESS", "", 1);
+    setenv("NO_AT_BRIDGE", "1", 1);
+}
+
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "support/temp_directory.h"
+
+#include <filesystem>
+
+namespace quillet::test {
+
+// Points HOME, XDG_RUNTIME_DIR, XDG_CACHE_HOME, XDG_DATA_HOME and XDG_CONFIG_HOME at folders of
+// one temporary directory. GLib reads these once, so this must run before any GLib or GTK call.
+class IsolatedEnvironment {
+public:
+    IsolatedEnvironment();
+
+    std::filesystem::path home() const { return m_root.path() / "home"; }
+    std::filesystem::path config_home() const { return m_root.path() / "config"; }
+    std::filesystem::path data_home() const { return m_root.path() / "data"; }
+    std::filesystem::path cache_home() const { return m_root.path() / "cache"; }
+    std::filesystem::path runtime_dir() const { return m_root.path() / "runtime"; }
+    // An empty folder a test may use as the program directory.
+    std::filesystem::path program_dir() const { return m_root.path() / "program"; }
+
+private:
+    TempDirectory m_root;
+};
+
+// The environment of the running GUI test process (set up by gui_test_main.cpp).
+const IsolatedEnvironment& environment();
+
+}
