@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+// Page text is UTF-8 and every pattern the scanners look for is ASCII, so "ignoring case" means
+// ignoring the case of the 26 ASCII letters only; every other byte must match exactly.
+
+constexpr char to_lower_ascii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr bool is_ascii_letter(char c)
+{
+    return to_lower_ascii(c) >= 'a' && to_lower_ascii(c) <= 'z';
+}
+
+// The blanks that may separate attributes of an HTML tag.
+constexpr bool is_html_space(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+std::string to_lower_ascii(std::string_view text);
+
+bool starts_with_ignoring_case(std::string_view text, std::string_view prefix);
+
+// The position of the first occurrence of `pattern` at or after `from`, or npos. Linear in the
+// length of the searched text for the short patterns used here.
+std::size_t find_ignoring_case(std::string_view text, std::string_view pattern, std::size_t from = 0);
+
+bool contains_ignoring_case(std::string_view text, std::string_view pattern);
+
+// Every occurrence of `pattern` replaced, left to right; text that a replacement joins up is not
+// searched again ("aabb" with "ab" removed is "ab").
+std::string replace_all_ignoring_case(std::string_view text, std::string_view pattern, std::string_view replacement);
+
+// The position of the first CR or LF at or after `from`, or text.size(); callers bound `text`
+// to the stretch they look at so that repeated searches stay linear.
+std::size_t find_line_end(std::string_view text, std::size_t from);
+
+}

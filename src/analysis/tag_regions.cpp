@@ -1,0 +1,40 @@
+#include "analysis/tag_regions.h"
+
+#include "analysis/ascii_text.h"
+
+namespace quillet {
+
+TagRegionReader::TagRegionReader(std::string_view text, std::string_view marker)
+    : m_text(text)
+    , m_marker(marker)
+    , m_next_start(find_ignoring_case(text, marker))
+{
+}
+
+std::optional<std::string_view> TagRegionReader::next()
+{
+    if (m_next_start == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t start = m_next_start;
+    m_next_start = find_ignoring_case(m_text, m_marker, start + m_marker.size());
+    const std::size_t next_marker = m_next_start == std::string_view::npos ? m_text.size() : m_next_start;
+    return m_text.substr(start, region_end(start, next_marker) - start);
+}
+
+// Every search stays between `start` and `next_marker`, so a page is read a bounded number of
+// times however many tags one line holds.
+std::size_t TagRegionReader::region_end(std::size_t start, std::size_t next_marker) const
+{
+    const std::string_view up_to_next_marker = m_text.substr(0, next_marker);
+    const std::size_t line_end = find_line_end(up_to_next_marker, start);
+    if (line_end == next_marker)
+        return next_marker;
+    const std::size_t tag_end = up_to_next_marker.find('>', start);
+    if (tag_end == std::string_view::npos)
+        return next_marker;
+    if (tag_end < line_end)
+        return line_end;
+    return find_line_end(up_to_next_marker, tag_end);
+}
+
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace quillet {
+
+// Walks the tags that begin with `marker` ("<img", "<a ", any letter case) in page text, giving
+// each tag's region: the text from its marker to the end of its line, or to the next marker
+// when that comes first. A tag whose line holds no ">" continues to the end of the line where
+// its first ">" stands (the region then holds line breaks), or, when no ">" comes before the
+// next marker, up to that marker. Text before the first marker of a line belongs to no region.
+// Lines end at LF, CR LF or a lone CR.
+class TagRegionReader {
+public:
+    TagRegionReader(std::string_view text, std::string_view marker);
+
+    std::optional<std::string_view> next();
+
+private:
+    std::size_t region_end(std::size_t start, std::size_t next_marker) const;
+
+    std::string_view m_text;
+    std::string_view m_marker;
+    std::size_t m_next_start;
+};
+
+}

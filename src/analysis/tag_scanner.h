@@ -1,0 +1,22 @@
+#pragma once
+
+#include "analysis/reference_list.h"
+
+#include <string_view>
+
+namespace quillet {
+
+// What one scanner looks for: tags that begin with `marker` and name their target in
+// `attribute`, among the tag regions that `admits` lets through.
+struct TagPattern {
+    std::string_view marker;    // "<img"
+    std::string_view attribute; // "src="
+    bool (*admits)(std::string_view region);
+};
+
+// Appends to `references` the target of every admitted tag of `page_text`, resolved against
+// `page_address`; a file name already listed is skipped.
+void collect_tag_references(std::string_view page_text, std::string_view page_address, const TagPattern& pattern,
+                            ReferenceList& references);
+
+}

@@ -1,0 +1,42 @@
+#include "analysis/url_helpers.h"
+
+#include "analysis/ascii_text.h"
+#include "analysis/url_scheme.h"
+
+#include <string>
+
+namespace quillet {
+
+// Every occurrence of the address's scheme ("http://", "https://", ...) is taken out, the rest is
+// cut as plain text, and the scheme is put back in front in lower case; a bare host comes back
+// without it ("www.example.com/").
+std::string ParentUrl(std::string_view address)
+{
+    const auto scheme = find_scheme_prefix(address);
+    const std::string scheme_text = scheme ? to_lower_ascii(scheme->text) : std::string();
+    std::string remainder = scheme ? replace_all_ignoring_case(address, scheme->text, "") : std::string(address);
+
+    if (!remainder.empty() && remainder.back() == '/')
+        remainder.pop_back();
+    const std::size_t last_slash = remainder.rfind('/');
+    const std::string directory =
+        scheme_text + (last_slash == std::string::npos ? std::string() : remainder.substr(0, last_slash + 1));
+
+    if (!directory.empty() && directory != scheme_text)
+        return directory;
+    return remainder + '/';
+}
+
+std::string UrlFileName(std::string_view reference)
+{
+    constexpr std::string_view kHttp = "http://";
+    const bool has_scheme = contains_ignoring_case(reference, kHttp);
+    const std::string without_scheme = has_scheme ? replace_all_ignoring_case(reference, kHttp, "") : std::string();
+    const std::string_view cleaned = has_scheme ? std::string_view(without_scheme) : reference;
+
+    std::string file_name = replace_all_ignoring_case(cleaned.substr(cleaned.rfind('/') + 1), " border=", "");
+    std::erase(file_name, '"');
+    return file_name;
+}
+
+}

@@ -1,0 +1,82 @@
+#include "analysis/url_helpers.h"
+#include "reference/reference_scanners.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quillet {
+namespace {
+
+struct UrlCase {
+    std::string input;
+    std::string expected;
+};
+
+// Addresses with "http://" or no scheme: the helpers and their literal versions agree.
+class ParentUrlOfHttpAddress : public testing::TestWithParam<UrlCase> { };
+
+TEST_P(ParentUrlOfHttpAddress, IsTheDirectoryAbove)
+{
+    EXPECT_EQ(ParentUrl(GetParam().input), GetParam().expected);
+    EXPECT_EQ(reference::ParentUrl(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ParentUrlOfHttpAddress, testing::Values(
+    UrlCase{"http://www.example.com/dir/sub/page.html", "http://www.example.com/dir/sub/"},
+    UrlCase{"http://www.example.com/dir/sub/", "http://www.example.com/dir/"},
+    UrlCase{"http://www.example.com/", "www.example.com/"},
+    UrlCase{"http://www.example.com", "www.example.com/"},
+    UrlCase{"www.example.com/a/b.html", "www.example.com/a/"},
+    UrlCase{"", "/"},
+    UrlCase{"http://www.example.com/a//", "http://www.example.com/a/"},
+    UrlCase{"www.example.com/go?to=http://x.example.net/", "http://www.example.com/"},
+    UrlCase{"HTTP://WWW.Example.COM/A/b.html", "http://WWW.Example.COM/A/"},
+    UrlCase{"www.example.com", "www.example.com/"},
+    UrlCase{"/", "/"}));
+
+// Other schemes count as "http://" does; the literal helper takes them for plain text.
+class ParentUrlOfOtherScheme : public testing::TestWithParam<UrlCase> { };
+
+TEST_P(ParentUrlOfOtherScheme, KeepsTheSchemeLikeHttp)
+{
+    EXPECT_EQ(ParentUrl(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ParentUrlOfOtherScheme, testing::Values(
+    UrlCase{"https://www.example.com/dir/page.html", "https://www.example.com/dir/"},
+    UrlCase{"HTTPS://www.example.com/dir/", "https://www.example.com/"},
+    UrlCase{"https://www.example.com/", "www.example.com/"},
+    UrlCase{"file:///home/user/page.html", "file:///home/user/"},
+    UrlCase{"file:///home/", "file:///"},
+    UrlCase{"https://a.example.com/x/go?u=http://b.example.net/c", "https://a.example.com/x/go?u=http://b.example.net/"}));
+
+TEST(ParentUrlOfOtherScheme, LiteralHelperMangledThem)
+{
+    EXPECT_EQ(reference::ParentUrl("https://www.example.com/"), "https://");
+    EXPECT_EQ(reference::ParentUrl("https://a.example.com/x/go?u=http://b.example.net/c"),
+              "http://https://a.example.com/x/go?u=b.example.net/");
+}
+
+class FileNameOfReference : public testing::TestWithParam<UrlCase> { };
+
+TEST_P(FileNameOfReference, IsTheCleanedLastSegment)
+{
+    EXPECT_EQ(UrlFileName(GetParam().input), GetParam().expected);
+    EXPECT_EQ(reference::UrlFileName(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FileNameOfReference, testing::Values(
+    UrlCase{"http://www.example.com/img/logo.gif", "logo.gif"},
+    UrlCase{"pics/a b.gif", "a b.gif"},
+    UrlCase{"dir/", ""},
+    UrlCase{"logo.gif\" border=0", "logo.gif0"},
+    UrlCase{"logo.gif\" BORDER=0", "logo.gif0"},
+    UrlCase{"", ""},
+    UrlCase{"HTTP://www.example.com", "www.example.com"},
+    UrlCase{"x/ahttp://b", "ab"},
+    UrlCase{"https://www.example.com/a.gif?s=1", "a.gif?s=1"},
+    UrlCase{"data:image/gif;base64,R0lG/x+y", "x+y"}));
+
+}
+}
