@@ -1,0 +1,63 @@
+#include "page_analysis_fuzz.h"
+
+#include "views/page_analysis.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace quillet::fuzz {
+
+namespace {
+
+void require(bool condition, const char* what)
+{
+    if (condition)
+        return;
+    std::fprintf(stderr, "page analysis broke its output: %s\n", what);
+    std::abort();
+}
+
+std::size_t count_of(std::string_view text, std::string_view part)
+{
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
+// Every "<" of the source page opens one of its own elements: the page's own "<" are escaped.
+void check_source_page(std::string_view page)
+{
+    require(page.find_first_of("\r\n") == std::string_view::npos, "line break left in the source page");
+    for (auto at = page.find('<'); at != std::string_view::npos; at = page.find('<', at + 1)) {
+        const std::string_view tag = page.substr(at);
+        require(tag.starts_with("<BR>") || tag.starts_with("<a href='") || tag.starts_with("</a>"),
+                "unescaped < in the source page");
+    }
+    require(count_of(page, "<a href='") == count_of(page, "</a>"), "unbalanced link in the source page");
+}
+
+// Each image block holds seven "<" and four quotes of its own; escaped addresses add none.
+void check_image_page(std::string_view page, std::size_t image_count)
+{
+    require(count_of(page, "<") == 7 * image_count, "stray < in the image page");
+    require(count_of(page, "'") == 4 * image_count, "stray quote in the image page");
+}
+
+}
+
+void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t line_end = input.find('\n');
+    const std::string_view page_address = input.substr(0, line_end);
+    const std::string_view page_text = line_end == std::string_view::npos ? std::string_view() : input.substr(line_end + 1);
+
+    const PageAnalysis analysis = analyse_page(page_text, page_address);
+
+    check_source_page(analysis.source_page);
+    check_image_page(analysis.image_page, analysis.references.image_tags.size());
+}
+
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "analysis/reference_list.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+// The "Source Code" view of a page: its text as an HTML fragment that shows it as written ("&"
+// and "<" escaped, each CR and each LF a "<BR>"), in which every occurrence of a found file name is
+// a link to its address. Links come from one left-to-right pass: at each position the longest
+// file name wins, linked to its first entry (image links before image tags).
+std::string build_source_page(std::string_view page_text, const PageReferences& references);
+
+}

@@ -1,0 +1,121 @@
+#include "views/work_files.h"
+
+#include "platform/atomic_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+#include <utility>
+
+namespace quillet {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string creation_failure(const std::filesystem::path& path, int error_number)
+{
+    return "cannot create " + path.string() + ": " + std::strerror(error_number);
+}
+
+// Creates `path` holding CR LF unless something of that name exists: opening it for exclusive
+// creation means an existing file is never opened for writing, even if it appears meanwhile.
+std::string create_if_absent(const std::filesystem::path& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (file == nullptr)
+        return errno == EEXIST ? std::string() : creation_failure(path, errno);
+
+    const bool written = std::fwrite(kLineEnd.data(), 1, kLineEnd.size(), file) == kLineEnd.size();
+    const int write_error = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed)
+        return {};
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return creation_failure(path, written ? errno : write_error);
+}
+
+bool can_create_files_in(const std::filesystem::path& directory)
+{
+    std::random_device random;
+    const auto probe = directory / (".quillet-probe-" + std::to_string(random()));
+    if (!platform::replace_file_contents(probe, kLineEnd).empty())
+        return false;
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return true;
+}
+
+}
+
+std::string_view file_name_of(WorkFile file)
+{
+    switch (file) {
+    case WorkFile::Browser:
+        return "browser.txt";
+    case WorkFile::Source:
+        return "source.htm";
+    case WorkFile::Images:
+        return "images.htm";
+    case WorkFile::CheckImages:
+        return "checkImages.txt";
+    case WorkFile::CheckImagesClean:
+        return "checkImagesClean.txt";
+    case WorkFile::ImagePage:
+        return "imagepage.html";
+    }
+    return {};
+}
+
+WorkFiles::WorkFiles(std::filesystem::path directory)
+    : m_directory(std::move(directory))
+{
+}
+
+std::filesystem::path WorkFiles::path(WorkFile file) const
+{
+    return m_directory / file_name_of(file);
+}
+
+std::vector<std::string> WorkFiles::create_missing() const
+{
+    std::vector<std::string> failures;
+    for (const WorkFile file : kAllWorkFiles) {
+        if (std::string failure = create_if_absent(path(file)); !failure.empty())
+            failures.push_back(std::move(failure));
+    }
+    return failures;
+}
+
+std::string WorkFiles::write(WorkFile file, std::string_view text) const
+{
+    std::string content;
+    content.reserve(text.size() + kLineEnd.size());
+    content.append(text).append(kLineEnd);
+    return platform::replace_file_contents(path(file), content);
+}
+
+std::vector<std::string> WorkFiles::ResetWorkFiles() const
+{
+    std::vector<std::string> failures;
+    for (const WorkFile file : {WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::Browser, WorkFile::Images}) {
+        if (std::string failure = write(file, {}); !failure.empty())
+            failures.push_back(std::move(failure));
+    }
+    return failures;
+}
+
+WorkDirectoryChoice choose_work_directory(const std::filesystem::path& program_directory,
+                                          const std::filesystem::path& fallback_directory)
+{
+    if (can_create_files_in(program_directory))
+        return {program_directory, false};
+    std::error_code ignored;
+    std::filesystem::create_directories(fallback_directory, ignored);
+    return {fallback_directory, true};
+}
+
+}

@@ -1,0 +1,134 @@
+#include "views/file_name_matcher.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <string>
+
+namespace quillet {
+namespace {
+
+using Match = FileNameMatcher::Match;
+
+std::vector<Match> matches_of(const std::vector<std::string_view>& names, std::string_view text)
+{
+    return FileNameMatcher(names).find_all(text);
+}
+
+bool same_matched_byte(char a, char b)
+{
+    const auto fold = [](char c) { return c == '\r' ? '\n' : c; };
+    return fold(a) == fold(b);
+}
+
+// The plain definition: at each position try every name, take the longest (the first of equals).
+std::vector<Match> naive_matches(const std::vector<std::string_view>& names, std::string_view text)
+{
+    std::vector<Match> matches;
+    std::size_t position = 0;
+    while (position < text.size()) {
+        std::optional<Match> best;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const std::string_view name = names[i];
+            if (name.empty() || name.size() > text.size() - position || (best && best->length >= name.size()))
+                continue;
+            if (std::equal(name.begin(), name.end(), text.begin() + static_cast<std::ptrdiff_t>(position), same_matched_byte))
+                best = Match{position, name.size(), i};
+        }
+        if (best) {
+            matches.push_back(*best);
+            position += best->length;
+        } else {
+            ++position;
+        }
+    }
+    return matches;
+}
+
+struct MatcherCase {
+    const char* title;
+    std::vector<std::string_view> names;
+    std::string text;
+    std::vector<Match> expected;
+};
+
+TEST(FileNameMatcher, FindsLeftmostLongestMatches)
+{
+    const std::vector<MatcherCase> cases = {
+        {"no names", {}, "a.gif", {}},
+        {"empty text", {"a.gif"}, "", {}},
+        {"empty name never matches", {""}, "abc", {}},
+        {"one name twice", {"a.gif"}, "a.gif a.gif", {{0, 5, 0}, {6, 5, 0}}},
+        {"exact case", {"a.gif"}, "A.GIF a.GIF", {}},
+        {"longest at a position wins", {"a.gif", "a.gif.bak"}, "xa.gif.bak", {{1, 9, 1}}},
+        {"leftmost beats longer later", {"b.gif.png", "ab.gif"}, "ab.gif.png", {{0, 6, 1}}},
+        {"no match inside a match", {"logo.gif", "o.gif"}, "logo.gif o.gif", {{0, 8, 0}, {9, 5, 1}}},
+        {"first of equal names", {"a.gif", "a.gif"}, "a.gif", {{0, 5, 0}}},
+        {"suffix reached through failure", {"abcd", "bc"}, "abce", {{1, 2, 1}}},
+        {"adjacent matches", {"ab"}, "ababab", {{0, 2, 0}, {2, 2, 0}, {4, 2, 0}}},
+        {"overlapping occurrences", {"aa"}, "aaa", {{0, 2, 0}}},
+        {"CR and LF are one character", {"a\nb"}, "a\rb a\nb", {{0, 3, 0}, {4, 3, 0}}},
+        {"NUL and high bytes", {std::string_view("\0\xff", 2)}, std::string("x\0\xff", 3), {{1, 2, 0}}},
+    };
+    for (const MatcherCase& c : cases)
+        EXPECT_EQ(matches_of(c.names, c.text), c.expected) << c.title;
+}
+
+TEST(FileNameMatcher, MatchesAcrossBlockBoundariesAndLongNames)
+{
+    const std::string long_name = "L" + std::string(200000, 'x') + ".gif";
+    const std::vector<std::string_view> names = {"edge.gif", long_name};
+    std::string text(65534, '.');
+    text += "edge.gif";
+    text += std::string(100000, '-');
+    const std::size_t long_position = text.size();
+    text += long_name;
+    text += "edge.gif";
+
+    const std::vector<Match> expected = {{65534, 8, 0}, {long_position, long_name.size(), 1},
+                                         {long_position + long_name.size(), 8, 0}};
+    EXPECT_EQ(matches_of(names, text), expected);
+}
+
+TEST(FileNameMatcher, AgreesWithThePlainDefinitionOnRandomTexts)
+{
+    std::mt19937 random(20240601);
+    const std::string alphabet = "ab\r\n.";
+    const auto random_string = [&](std::size_t length) {
+        std::string s;
+        for (std::size_t i = 0; i < length; ++i)
+            s += alphabet[random() % alphabet.size()];
+        return s;
+    };
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::string> owned;
+        for (int i = 0; i < 1 + round % 12; ++i)
+            owned.push_back(random_string(random() % 7));
+        const std::vector<std::string_view> names(owned.begin(), owned.end());
+        const std::string text = random_string(round < 35 ? random() % 400 : 140000);
+
+        EXPECT_EQ(matches_of(names, text), naive_matches(names, text)) << "round " << round;
+    }
+}
+
+TEST(FileNameMatcher, HandlesManyNamesAndManyMatches)
+{
+    std::vector<std::string> owned;
+    for (int i = 0; i < 20000; ++i)
+        owned.push_back("img" + std::to_string(i) + ".gif");
+    const std::vector<std::string_view> names(owned.begin(), owned.end());
+    std::string text;
+    for (int i = 19999; i >= 0; i -= 7)
+        text += "<img src='" + owned[static_cast<std::size_t>(i)] + "'>";
+
+    const std::vector<Match> matches = matches_of(names, text);
+
+    ASSERT_EQ(matches.size(), (20000u + 6) / 7);
+    EXPECT_EQ(matches.front().name, 19999u);
+    EXPECT_EQ(matches.back().name, 19999u % 7);
+}
+
+}
+}

@@ -1,0 +1,152 @@
+#include "views/page_analysis.h"
+#include "views/page_views_update.h"
+
+#include "views/image_page.h"
+#include "views/source_page.h"
+
+#include "file_contents.h"
+#include "support/temp_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace quillet {
+namespace {
+
+namespace fs = std::filesystem;
+using test::file_contents;
+using test::put_file;
+
+constexpr std::string_view kPageAddress = "http://www.example.com/site/index.html";
+constexpr std::string_view kPageWithImages =
+    "<p>Logo: <img src='pics/logo.gif' width=10>\r\n<a href='photos/big.jpg'>Big</a> logo.gif</p>";
+
+const PageReferences kReferencesOfPageWithImages = {
+    {{"http://www.example.com/site/photos/big.jpg", "big.jpg"}},
+    {{"http://www.example.com/site/pics/logo.gif", "logo.gif"}},
+};
+
+std::size_t occurrences(std::string_view text, std::string_view part)
+{
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+class PageViewsUpdateTest : public ::testing::Test {
+protected:
+    PageViewsUpdateTest() { files.create_missing(); }
+
+    std::string contents(WorkFile file) const { return file_contents(files.path(file)); }
+
+    void expect_scratch_files_reset() const
+    {
+        for (const WorkFile file : {WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::Browser, WorkFile::Images})
+            EXPECT_EQ(contents(file), "\r\n") << file_name_of(file);
+    }
+
+    test::TempDirectory directory;
+    WorkFiles files{directory.path()};
+};
+
+TEST_F(PageViewsUpdateTest, WritesBothViewsAndResetsTheScratchFiles)
+{
+    put_file(files.path(WorkFile::Browser), "stale");
+    put_file(files.path(WorkFile::Images), "stale");
+
+    const PageViewsUpdate update = update_page_views(files, kPageWithImages, kPageAddress);
+
+    EXPECT_TRUE(update.failures.empty());
+    EXPECT_EQ(update.references, kReferencesOfPageWithImages);
+    const std::string source = contents(WorkFile::Source);
+    EXPECT_EQ(source, build_source_page(kPageWithImages, update.references) + "\r\n");
+    EXPECT_EQ(occurrences(source, ">logo.gif</a>"), 2u);
+    EXPECT_EQ(occurrences(source, ">big.jpg</a>"), 1u);
+    EXPECT_EQ(contents(WorkFile::ImagePage), build_image_page(update.references.image_tags) + "\r\n");
+    expect_scratch_files_reset();
+}
+
+TEST_F(PageViewsUpdateTest, APageWithoutImagesLeavesTheImagePageEmpty)
+{
+    update_page_views(files, kPageWithImages, kPageAddress);
+
+    const PageViewsUpdate update = update_page_views(files, "<p>plain & simple</p>", kPageAddress);
+
+    EXPECT_TRUE(update.failures.empty());
+    EXPECT_EQ(update.references, PageReferences{});
+    EXPECT_EQ(contents(WorkFile::Source), "&lt;p>plain &amp; simple&lt;/p>\r\n");
+    EXPECT_EQ(contents(WorkFile::ImagePage), "\r\n");
+    expect_scratch_files_reset();
+}
+
+TEST_F(PageViewsUpdateTest, AnEmptyPageStillWritesEveryFile)
+{
+    update_page_views(files, kPageWithImages, kPageAddress);
+
+    const PageViewsUpdate update = update_page_views(files, "", kPageAddress);
+
+    EXPECT_TRUE(update.failures.empty());
+    EXPECT_EQ(contents(WorkFile::Source), "\r\n");
+    EXPECT_EQ(contents(WorkFile::ImagePage), "\r\n");
+    expect_scratch_files_reset();
+}
+
+TEST_F(PageViewsUpdateTest, TwoRunsGiveIdenticalFilesWithoutDuplicates)
+{
+    const PageViewsUpdate first = update_page_views(files, kPageWithImages, kPageAddress);
+    const std::string first_source = contents(WorkFile::Source);
+    const std::string first_image_page = contents(WorkFile::ImagePage);
+
+    const PageViewsUpdate second = update_page_views(files, kPageWithImages, kPageAddress);
+
+    EXPECT_EQ(second.references, first.references);
+    EXPECT_EQ(contents(WorkFile::Source), first_source);
+    EXPECT_EQ(contents(WorkFile::ImagePage), first_image_page);
+}
+
+TEST_F(PageViewsUpdateTest, AFileThatCannotBeWrittenDoesNotStopTheOthers)
+{
+    fs::remove(files.path(WorkFile::ImagePage));
+    fs::create_directory(files.path(WorkFile::ImagePage));
+
+    const PageViewsUpdate update = update_page_views(files, kPageWithImages, kPageAddress);
+
+    ASSERT_EQ(update.failures.size(), 1u);
+    EXPECT_NE(update.failures[0].find("imagepage.html"), std::string::npos) << update.failures[0];
+    EXPECT_EQ(update.references, kReferencesOfPageWithImages);
+    EXPECT_EQ(contents(WorkFile::Source), build_source_page(kPageWithImages, update.references) + "\r\n");
+    expect_scratch_files_reset();
+}
+
+TEST(PageViewsUpdate, AMissingDirectoryReportsEveryWriteAndStillScans)
+{
+    test::TempDirectory directory;
+    const WorkFiles files(directory.path() / "gone");
+
+    const PageViewsUpdate update = update_page_views(files, kPageWithImages, kPageAddress);
+
+    const std::vector<std::string_view> expected_order = {"checkImages.txt", "imagepage.html", "source.htm",
+                                                          "checkImages.txt", "checkImagesClean.txt",
+                                                          "browser.txt", "images.htm"};
+    ASSERT_EQ(update.failures.size(), expected_order.size());
+    for (std::size_t i = 0; i < expected_order.size(); ++i)
+        EXPECT_NE(update.failures[i].find(expected_order[i]), std::string::npos) << update.failures[i];
+    EXPECT_EQ(update.references, kReferencesOfPageWithImages);
+    EXPECT_FALSE(fs::exists(directory.path() / "gone"));
+}
+
+TEST(PageAnalysis, InMemoryAnalysisMatchesTheFiles)
+{
+    test::TempDirectory directory;
+    const WorkFiles files(directory.path());
+
+    const PageAnalysis analysis = analyse_page(kPageWithImages, kPageAddress);
+    const PageViewsUpdate update = update_page_views(files, kPageWithImages, kPageAddress);
+
+    EXPECT_EQ(analysis.references, update.references);
+    EXPECT_EQ(file_contents(files.path(WorkFile::Source)), analysis.source_page + "\r\n");
+    EXPECT_EQ(file_contents(files.path(WorkFile::ImagePage)), analysis.image_page + "\r\n");
+}
+
+}
+}

@@ -1,0 +1,68 @@
+#include "views/source_page.h"
+
+#include <gtest/gtest.h>
+
+namespace quillet {
+namespace {
+
+struct SourcePageCase {
+    const char* title;
+    std::string page_text;
+    PageReferences references;
+    std::string expected;
+};
+
+const ReferenceList kNoEntries;
+
+TEST(SourcePage, EscapesTextAndBreaksLines)
+{
+    const std::vector<SourcePageCase> cases = {
+        {"worked example", "a<b>\r\nc", {}, "a&lt;b><BR><BR>c"},
+        {"empty page", "", {}, ""},
+        {"lone CR and lone LF", "a\rb\nc", {}, "a<BR>b<BR>c"},
+        {"entities shown as written", "&amp; &lt; & <", {}, "&amp;amp; &amp;lt; &amp; &lt;"},
+        {"quotes and > stay", "'\">", {}, "'\">"},
+        {"NUL and invalid UTF-8 pass through", std::string("a\0\xff", 3), {}, std::string("a\0\xff", 3)},
+    };
+    for (const SourcePageCase& c : cases)
+        EXPECT_EQ(build_source_page(c.page_text, c.references), c.expected) << c.title;
+}
+
+TEST(SourcePage, LinksFileNames)
+{
+    const Reference logo{"http://h/pics/logo.gif", "logo.gif"};
+    const Reference o{"http://h/o.gif", "o.gif"};
+    const std::vector<SourcePageCase> cases = {
+        {"image tag", "<img src='pics/logo.gif'>", {kNoEntries, {logo}},
+         "&lt;img src='pics/<a href='http://h/pics/logo.gif'>logo.gif</a>'>"},
+        {"a name occurring twice gives two links", "logo.gif\nlogo.gif", {kNoEntries, {logo}},
+         "<a href='http://h/pics/logo.gif'>logo.gif</a><BR><a href='http://h/pics/logo.gif'>logo.gif</a>"},
+        {"never inside a link just inserted", "logo.gif o.gif", {kNoEntries, {logo, o}},
+         "<a href='http://h/pics/logo.gif'>logo.gif</a> <a href='http://h/o.gif'>o.gif</a>"},
+        {"image links before image tags", "logo.gif", {{{"http://h/links/logo.gif", "logo.gif"}}, {logo}},
+         "<a href='http://h/links/logo.gif'>logo.gif</a>"},
+        {"lower index first", "logo.gif", {{{"http://a/logo.gif", "logo.gif"}, {"http://b/logo.gif", "logo.gif"}}, {}},
+         "<a href='http://a/logo.gif'>logo.gif</a>"},
+        {"empty file name links nothing", "abc", {kNoEntries, {{"http://h/", ""}}}, "abc"},
+        {"exact case", "LOGO.GIF", {kNoEntries, {logo}}, "LOGO.GIF"},
+        {"name with & matches the escaped text", "a&b.gif", {kNoEntries, {{"http://h/a&b.gif", "a&b.gif"}}},
+         "<a href='http://h/a&amp;b.gif'>a&amp;b.gif</a>"},
+        {"name with < matches the escaped text", "<b>.gif", {kNoEntries, {{"http://h/<b>.gif", "<b>.gif"}}},
+         "<a href='http://h/&lt;b&gt;.gif'>&lt;b>.gif</a>"},
+        {"no link inside an escape", "<b", {kNoEntries, {{"http://h/lt;b", "lt;b"}}}, "&lt;b"},
+        {"no link inside a line break", "x\ny", {kNoEntries, {{"http://h/BR>y", "BR>y"}}}, "x<BR>y"},
+        {"quote in the address is escaped", "it's.gif", {kNoEntries, {{"http://h/it's.gif", "it's.gif"}}},
+         "<a href='http://h/it&#39;s.gif'>it's.gif</a>"},
+        {"address without scheme gets http://", "a.gif", {kNoEntries, {{"www.example.org/a.gif", "a.gif"}}},
+         "<a href='http://www.example.org/a.gif'>a.gif</a>"},
+        {"line break in the address escaped", "a.gif", {kNoEntries, {{"http://h/\r\na.gif", "a.gif"}}},
+         "<a href='http://h/&#13;&#10;a.gif'>a.gif</a>"},
+        {"other schemes kept", "a.gif", {kNoEntries, {{"https://h/a.gif", "a.gif"}}},
+         "<a href='https://h/a.gif'>a.gif</a>"},
+    };
+    for (const SourcePageCase& c : cases)
+        EXPECT_EQ(build_source_page(c.page_text, c.references), c.expected) << c.title;
+}
+
+}
+}

@@ -1,0 +1,87 @@
+#include "command_line.h"
+
+#include <utility>
+
+namespace quillet::scan {
+
+const std::string_view kUsage =
+    "usage: quillet-scan --page-address URL [--work-dir DIR] [--json] [FILE]\n"
+    "\n"
+    "Scans the page text in FILE (standard input when FILE is absent or \"-\") for image tags and\n"
+    "links to image files, resolved against URL. The work files of DIR (default: the current\n"
+    "directory) are left as the browser leaves them: \"source.htm\" and \"imagepage.html\" hold the\n"
+    "generated views, the scratch files CR LF.\n"
+    "\n"
+    "Prints one line per reference, \"img\" (image tags) before \"link\" (links to image files):\n"
+    "  img<TAB>URL<TAB>file name\n"
+    "with tabs, line breaks and other control characters written as \\t, \\r, \\n, \\xHH.\n"
+    "--json prints {\"imageTags\": [{\"url\": ..., \"fileName\": ...}, ...], \"imageLinks\": [...]}.\n"
+    "\n"
+    "Exit status: 0 success, 1 a file could not be read or written, 2 bad arguments or --help.\n";
+
+namespace {
+
+ParsedArguments refused(std::string error)
+{
+    return {ParsedArguments::Outcome::Error, {}, std::move(error)};
+}
+
+// Splits "--name=value" into its two parts; other arguments have no inline value.
+std::pair<std::string_view, std::optional<std::string_view>> split_option(std::string_view argument)
+{
+    const auto equals = argument.find('=');
+    if (!argument.starts_with("--") || equals == std::string_view::npos)
+        return {argument, std::nullopt};
+    return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+}
+
+ParsedArguments parse_arguments(std::span<const std::string_view> arguments)
+{
+    ParsedArguments parsed{ParsedArguments::Outcome::Scan, {}, {}};
+    std::optional<std::string> page_address;
+    std::optional<std::string> work_directory;
+    bool options_ended = false;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const auto [name, inline_value] = split_option(arguments[i]);
+        const bool is_option = !options_ended && name.starts_with("-") && name != "-";
+        if (!is_option) {
+            if (parsed.request.page_file)
+                return refused("more than one page file given");
+            parsed.request.page_file = std::filesystem::path(arguments[i]);
+            continue;
+        }
+        if (name == "--") {
+            options_ended = true;
+        } else if (name == "--help" || name == "-h") {
+            return {ParsedArguments::Outcome::Help, {}, {}};
+        } else if (name == "--json" && !inline_value) {
+            parsed.request.format = OutputFormat::Json;
+        } else if (name == "--page-address" || name == "--work-dir") {
+            std::optional<std::string>& target = name == "--page-address" ? page_address : work_directory;
+            if (target)
+                return refused(std::string(name) + " given twice");
+            if (inline_value)
+                target = std::string(*inline_value);
+            else if (i + 1 < arguments.size())
+                target = std::string(arguments[++i]);
+            else
+                return refused(std::string(name) + " needs a value");
+        } else {
+            return refused("unknown option " + std::string(arguments[i]));
+        }
+    }
+
+    if (!page_address)
+        return refused("--page-address is required");
+    parsed.request.page_address = std::move(*page_address);
+    if (work_directory)
+        parsed.request.work_directory = *work_directory;
+    if (parsed.request.page_file == "-")
+        parsed.request.page_file.reset();
+    return parsed;
+}
+
+}

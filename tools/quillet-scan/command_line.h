@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quillet::scan {
+
+enum class OutputFormat { Lines, Json };
+
+struct ScanRequest {
+    std::string page_address;
+    std::filesystem::path work_directory = ".";
+    OutputFormat format = OutputFormat::Lines;
+    std::optional<std::filesystem::path> page_file; // standard input when absent
+};
+
+struct ParsedArguments {
+    enum class Outcome { Scan, Help, Error };
+    Outcome outcome = Outcome::Error;
+    ScanRequest request;
+    std::string error; // why the arguments were refused, when outcome is Error
+};
+
+// Reads the arguments after the program name.
+ParsedArguments parse_arguments(std::span<const std::string_view> arguments);
+
+extern const std::string_view kUsage;
+
+}

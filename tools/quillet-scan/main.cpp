@@ -1,0 +1,124 @@
+#include "command_line.h"
+#include "reference_output.h"
+
+#include "views/page_views_update.h"
+#include "views/work_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace quillet;
+using namespace quillet::scan;
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+void complain(const std::string& message)
+{
+    std::fprintf(stderr, "quillet-scan: %s\n", message.c_str());
+}
+
+void print(std::FILE* stream, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+// Reads all of `file` in binary; returns an empty string on success, otherwise the reason.
+std::string read_all(std::FILE* file, std::string& text)
+{
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), file);
+        text.append(buffer.data(), count);
+        if (count < buffer.size())
+            return std::ferror(file) ? std::strerror(errno) : std::string();
+    }
+}
+
+std::string read_page_text(const ScanRequest& request, std::string& text)
+{
+    if (!request.page_file) {
+        if (std::string error = read_all(stdin, text); !error.empty())
+            return "cannot read standard input: " + error;
+        return {};
+    }
+    const std::string name = request.page_file->string();
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (file == nullptr)
+        return "cannot read " + name + ": " + std::strerror(errno);
+    std::string error = read_all(file, text);
+    std::fclose(file);
+    return error.empty() ? std::string() : "cannot read " + name + ": " + error;
+}
+
+std::string check_work_directory(const std::filesystem::path& directory)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(directory, error))
+        return {};
+    const std::string reason = error ? error.message() : "not a directory";
+    return "cannot use work directory " + directory.string() + ": " + reason;
+}
+
+std::string write_standard_output(const std::string& text)
+{
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (!written || std::fflush(stdout) != 0)
+        return std::string("cannot write standard output: ") + std::strerror(errno);
+    return {};
+}
+
+int run_scan(const ScanRequest& request)
+{
+    std::string page_text;
+    std::string error = read_page_text(request, page_text);
+    if (error.empty())
+        error = check_work_directory(request.work_directory);
+    if (!error.empty()) {
+        complain(error);
+        return kExitFailure;
+    }
+
+    const WorkFiles files(request.work_directory);
+    std::vector<std::string> failures = files.create_missing();
+    PageViewsUpdate update = update_page_views(files, page_text, request.page_address);
+    failures.insert(failures.end(), update.failures.begin(), update.failures.end());
+
+    const std::string listing = request.format == OutputFormat::Json ? references_as_json(update.references)
+                                                                     : references_as_lines(update.references);
+    if (error = write_standard_output(listing); !error.empty())
+        failures.push_back(std::move(error));
+    for (const std::string& failure : failures)
+        complain(failure);
+    return failures.empty() ? EXIT_SUCCESS : kExitFailure;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const ParsedArguments parsed = parse_arguments(arguments);
+    switch (parsed.outcome) {
+    case ParsedArguments::Outcome::Scan:
+        return run_scan(parsed.request);
+    case ParsedArguments::Outcome::Help:
+        print(stdout, kUsage);
+        return kExitUsage;
+    case ParsedArguments::Outcome::Error:
+        complain(parsed.error);
+        print(stderr, kUsage);
+        return kExitUsage;
+    }
+    return kExitUsage;
+}

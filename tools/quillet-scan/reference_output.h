@@ -1,0 +1,23 @@
+#pragma once
+
+#include "analysis/reference_list.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillet::scan {
+
+// One line per reference, "img<TAB>URL<TAB>file name" for the image tags, then "link..." for the
+// image links. Control characters in a field are written as \t, \r, \n or \xHH so that every
+// reference stays on its own line.
+std::string references_as_lines(const PageReferences& references);
+
+// {"imageTags": [{"url": ..., "fileName": ...}, ...], "imageLinks": [...]} followed by a line
+// break; valid JSON whatever bytes the references hold.
+std::string references_as_json(const PageReferences& references);
+
+// Appends `bytes` as a JSON string literal. Bytes that are not valid UTF-8 become U+FFFD, one for
+// each maximal ill-formed sequence.
+void append_json_string(std::string& out, std::string_view bytes);
+
+}
