@@ -20,6 +20,9 @@ const IsolatedEnvironment& environment() { return *g_environment; }
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (ctest's discovery at build time) needs no display.
+    if (testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     quillet::test::g_environment = std::make_unique<quillet::test::IsolatedEnvironment>();
     gtk_init();
     Gtk::init_gtkmm_internals();

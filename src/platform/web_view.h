@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtkmm/widget.h>
+#include <sigc++/signal.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+typedef struct _GCancellable GCancellable;
+
+namespace quillet::platform {
+
+// What all views of one window share: one network session (cookies, cache) and one web context.
+class WebSession {
+public:
+    WebSession();
+    ~WebSession();
+    WebSession(const WebSession&) = delete;
+    WebSession& operator=(const WebSession&) = delete;
+
+    struct Impl;
+    Impl& impl() { return *m_impl; }
+
+private:
+    std::unique_ptr<Impl> m_impl;
+};
+
+enum class ViewContent {
+    LivePages,      // the user's pages, scripts and all
+    GeneratedFiles, // our local UTF-8 files made from untrusted pages: no page scripts
+};
+
+// One HTML rendering view with the members the windows use, named as the window code names them.
+class WebView {
+public:
+    // Views given the same `process_partner` share its web process.
+    WebView(WebSession& session, ViewContent content, WebView* process_partner = nullptr);
+    ~WebView();
+    WebView(const WebView&) = delete;
+    WebView& operator=(const WebView&) = delete;
+
+    // The widget to pack into a window; owned by this view.
+    Gtk::Widget& widget();
+
+    // When silent, the engine shows no dialogs of its own (script alerts, permission prompts).
+    void set_Silent(bool silent);
+    bool Silent() const;
+
+    void set_Visible(bool visible);
+    bool Visible() const;
+
+    // The address of the page shown, or empty when nothing is loaded.
+    std::string LocationURL() const;
+    // The page title, or the address when the page has none.
+    std::string LocationName() const;
+
+    // Loads `address` as typed: an address without a scheme is a local file when it starts with "/",
+    // otherwise it gets "http://".
+    void Navigate(const std::string& address);
+    // Loads a local file given by its path.
+    void Navigate2(const std::string& path);
+    void GoBack();
+    void GoForward();
+    void GoHome();
+    void Stop();
+    void Refresh();
+
+    // The page GoHome loads, taken as Navigate takes an address; "about:blank" until one is set.
+    void set_home_page(const std::string& address);
+
+    // Reads document.body.outerHTML; `done` gets std::nullopt when there is no document or no body.
+    // A cancelled read (through `cancellable`) never calls `done`.
+    void read_body_html(GCancellable* cancellable, std::function<void(std::optional<std::string>)> done);
+
+    // The hovered link's address while the pointer is over a link, otherwise the load status
+    // ("Opening <address>...", "Done", or the engine's error text).
+    sigc::signal<void(const std::string&)>& StatusTextChange();
+    // Progress and its maximum; a final negative progress after every finished load.
+    sigc::signal<void(int progress, int maximum)>& ProgressChange();
+    // The end of every navigation, failed or stopped ones too: once per navigation, for a failed
+    // one after its error page shows.
+    sigc::signal<void()>& DownloadComplete();
+    // A new page title; a page without one reports its address when its load completes.
+    sigc::signal<void(const std::string& title)>& TitleChange();
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> m_impl;
+};
+
+}

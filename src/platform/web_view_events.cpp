@@ -1,0 +1,111 @@
+#include "platform/string_conversions.h"
+#include "platform/web_view_impl.h"
+
+namespace quillet::platform {
+
+namespace {
+
+WebView::Impl& impl_of(gpointer data)
+{
+    return *static_cast<WebView::Impl*>(data);
+}
+
+void on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer data)
+{
+    auto& impl = impl_of(data);
+    switch (event) {
+    case WEBKIT_LOAD_STARTED:
+        impl.tracker.started(impl.address());
+        break;
+    case WEBKIT_LOAD_REDIRECTED:
+        impl.tracker.redirected(impl.address());
+        break;
+    case WEBKIT_LOAD_COMMITTED:
+        break;
+    case WEBKIT_LOAD_FINISHED:
+        impl.tracker.finished();
+        break;
+    }
+}
+
+// A stopped load, or a response handed to a download or ignored, leaves the page as it was.
+bool deserves_error_page(const GError* error)
+{
+    return !g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED)
+           && !g_error_matches(error, WEBKIT_POLICY_ERROR, WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
+}
+
+std::string error_page_html(const char* message)
+{
+    const GCharPtr escaped(g_markup_escape_text(message, -1));
+    return "<html><body>" + to_string(escaped) + "</body></html>";
+}
+
+// The view shows its own error page rather than the engine's, so that the tracker knows the load
+// of that page is coming and completes the navigation only after it.
+gboolean on_load_failed(WebKitWebView* view, WebKitLoadEvent, char* failing_uri, GError* error, gpointer data)
+{
+    auto& impl = impl_of(data);
+    const auto wanted = deserves_error_page(error) ? ErrorPage::Follows : ErrorPage::None;
+    if (impl.tracker.failed(error->message, wanted) == ErrorPage::Follows)
+        webkit_web_view_load_alternate_html(view, error_page_html(error->message).c_str(), failing_uri, nullptr);
+    return TRUE;
+}
+
+std::string termination_message(WebKitWebProcessTerminationReason reason)
+{
+    std::string message;
+    switch (reason) {
+    case WEBKIT_WEB_PROCESS_CRASHED:
+        message = "The page's web process crashed";
+        break;
+    case WEBKIT_WEB_PROCESS_EXCEEDED_MEMORY_LIMIT:
+        message = "The page used too much memory and was closed";
+        break;
+    case WEBKIT_WEB_PROCESS_TERMINATED_BY_API:
+        message = "The page was closed";
+        break;
+    }
+    return message;
+}
+
+void on_web_process_terminated(WebKitWebView*, WebKitWebProcessTerminationReason reason, gpointer data)
+{
+    impl_of(data).tracker.process_ended(termination_message(reason));
+}
+
+void on_progress_changed(WebKitWebView* view, GParamSpec*, gpointer data)
+{
+    impl_of(data).tracker.progressed(webkit_web_view_get_estimated_load_progress(view));
+}
+
+// The engine clears the title when a new page comes; only real titles are reported here, and a
+// page without one is reported when its load completes.
+void on_title_changed(WebKitWebView*, GParamSpec*, gpointer data)
+{
+    auto& impl = impl_of(data);
+    const auto title = impl.title();
+    if (!title.empty())
+        impl.title_change.emit(title);
+}
+
+void on_mouse_target_changed(WebKitWebView*, WebKitHitTestResult* hit, guint, gpointer data)
+{
+    const bool over_link = webkit_hit_test_result_context_is_link(hit);
+    impl_of(data).tracker.hovered(over_link ? to_string(webkit_hit_test_result_get_link_uri(hit)) : std::string());
+}
+
+}
+
+void connect_load_events(WebView::Impl& impl)
+{
+    auto* view = impl.view.get();
+    impl.connections.push_back(connect_signal(view, "load-changed", on_load_changed, &impl));
+    impl.connections.push_back(connect_signal(view, "load-failed", on_load_failed, &impl));
+    impl.connections.push_back(connect_signal(view, "web-process-terminated", on_web_process_terminated, &impl));
+    impl.connections.push_back(connect_signal(view, "notify::estimated-load-progress", on_progress_changed, &impl));
+    impl.connections.push_back(connect_signal(view, "notify::title", on_title_changed, &impl));
+    impl.connections.push_back(connect_signal(view, "mouse-target-changed", on_mouse_target_changed, &impl));
+}
+
+}

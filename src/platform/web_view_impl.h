@@ -1,0 +1,50 @@
+#pragma once
+
+// The insides of WebSession and WebView, shared by the files that implement them.
+
+#include "platform/glib_ptr.h"
+#include "platform/navigation_tracker.h"
+#include "platform/web_view.h"
+
+#include <webkit/webkit.h>
+
+#include <vector>
+
+namespace quillet::platform {
+
+struct WebSession::Impl {
+    GObjectPtr<WebKitNetworkSession> network_session;
+    GObjectPtr<WebKitWebContext> context;
+};
+
+struct WebView::Impl {
+    Impl(WebSession& session, ViewContent content, WebView* process_partner);
+
+    std::string address() const;
+    std::string title() const;
+    void load(const std::string& uri);
+
+    GObjectPtr<WebKitWebView> view;
+    // The gtkmm wrapper of `view`; it is deleted with the C object.
+    Gtk::Widget* widget = nullptr;
+    bool silent = false;
+    std::string home_uri = "about:blank";
+
+    sigc::signal<void(const std::string&)> status_text_change;
+    sigc::signal<void(int, int)> progress_change;
+    sigc::signal<void()> download_complete;
+    sigc::signal<void(const std::string&)> title_change;
+    NavigationTracker tracker;
+
+    // Declared last, so the handlers are disconnected before anything they use goes away.
+    std::vector<SignalConnection> connections;
+};
+
+// The handlers of the engine's load, progress, title and pointer signals (web_view_events.cpp).
+void connect_load_events(WebView::Impl& impl);
+
+// The handlers that keep a silent view free of the engine's own dialogs, and that load requested
+// new windows in the view itself (web_view_requests.cpp).
+void connect_request_handlers(WebView::Impl& impl);
+
+}

@@ -1,0 +1,93 @@
+#include "platform/string_conversions.h"
+#include "platform/web_view_impl.h"
+
+namespace quillet::platform {
+
+namespace {
+
+WebView::Impl& impl_of(gpointer data)
+{
+    return *static_cast<WebView::Impl*>(data);
+}
+
+// Answers script dialogs unseen: alerts are dismissed, questions declined, and leaving a page is
+// always allowed, so a silent view can never be held on a page by its script.
+gboolean on_script_dialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer data)
+{
+    if (!impl_of(data).silent)
+        return FALSE;
+    switch (webkit_script_dialog_get_dialog_type(dialog)) {
+    case WEBKIT_SCRIPT_DIALOG_ALERT:
+    case WEBKIT_SCRIPT_DIALOG_PROMPT:
+        break;
+    case WEBKIT_SCRIPT_DIALOG_CONFIRM:
+        webkit_script_dialog_confirm_set_confirmed(dialog, FALSE);
+        break;
+    case WEBKIT_SCRIPT_DIALOG_BEFORE_UNLOAD_CONFIRM:
+        webkit_script_dialog_confirm_set_confirmed(dialog, TRUE);
+        break;
+    }
+    return TRUE;
+}
+
+gboolean on_permission_request(WebKitWebView*, WebKitPermissionRequest* request, gpointer data)
+{
+    if (!impl_of(data).silent)
+        return FALSE;
+    webkit_permission_request_deny(request);
+    return TRUE;
+}
+
+gboolean on_file_chooser(WebKitWebView*, WebKitFileChooserRequest* request, gpointer data)
+{
+    if (!impl_of(data).silent)
+        return FALSE;
+    webkit_file_chooser_request_cancel(request);
+    return TRUE;
+}
+
+gboolean on_color_chooser(WebKitWebView*, WebKitColorChooserRequest* request, gpointer data)
+{
+    if (!impl_of(data).silent)
+        return FALSE;
+    webkit_color_chooser_request_cancel(request);
+    return TRUE;
+}
+
+gboolean on_authenticate(WebKitWebView*, WebKitAuthenticationRequest* request, gpointer data)
+{
+    if (!impl_of(data).silent)
+        return FALSE;
+    webkit_authentication_request_cancel(request);
+    return TRUE;
+}
+
+gboolean on_print(WebKitWebView*, WebKitPrintOperation*, gpointer data)
+{
+    return impl_of(data).silent;
+}
+
+// Pages that ask for a new window (window.open, target="_blank") get the page in this view.
+GtkWidget* on_create(WebKitWebView* view, WebKitNavigationAction* action, gpointer)
+{
+    const auto uri = to_string(webkit_uri_request_get_uri(webkit_navigation_action_get_request(action)));
+    if (!uri.empty() && uri != "about:blank")
+        webkit_web_view_load_uri(view, uri.c_str());
+    return nullptr;
+}
+
+}
+
+void connect_request_handlers(WebView::Impl& impl)
+{
+    auto* view = impl.view.get();
+    impl.connections.push_back(connect_signal(view, "script-dialog", on_script_dialog, &impl));
+    impl.connections.push_back(connect_signal(view, "permission-request", on_permission_request, &impl));
+    impl.connections.push_back(connect_signal(view, "run-file-chooser", on_file_chooser, &impl));
+    impl.connections.push_back(connect_signal(view, "run-color-chooser", on_color_chooser, &impl));
+    impl.connections.push_back(connect_signal(view, "authenticate", on_authenticate, &impl));
+    impl.connections.push_back(connect_signal(view, "print", on_print, &impl));
+    impl.connections.push_back(connect_signal(view, "create", on_create, &impl));
+}
+
+}
