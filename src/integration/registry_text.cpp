@@ -1,0 +1,145 @@
+#include "integration/registry_text.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace quillet {
+
+namespace {
+
+constexpr std::string_view kHeader = "# Registry keys as \"[key path]\", their values as \"name=data\".\n";
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
+bool needs_escape(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F || c == '%' || c == '=' || c == '[' || c == '#';
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (needs_escape(byte)) {
+            result += '%';
+            result += kHexDigits[byte >> 4];
+            result += kHexDigits[byte & 0x0F];
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::optional<int> hex_value(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return std::nullopt;
+}
+
+// A "%" that does not start a valid escape stands for itself.
+std::string unescaped(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size()) {
+            const auto high = hex_value(text[i + 1]);
+            const auto low = hex_value(text[i + 2]);
+            if (high && low) {
+                result += static_cast<char>(*high * 16 + *low);
+                i += 2;
+                continue;
+            }
+        }
+        result += text[i];
+    }
+    return result;
+}
+
+std::string escaped_path(std::string_view path)
+{
+    std::string result;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = path.find('\\', start);
+        result += escaped(path.substr(start, end - start));
+        if (end == std::string_view::npos)
+            return result;
+        result += '\\';
+        start = end + 1;
+    }
+}
+
+// Nothing when an escaped name hides a "\", which would change the key's depth.
+std::optional<std::string> unescaped_path(std::string_view text)
+{
+    std::string result;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find('\\', start);
+        const std::string name = unescaped(text.substr(start, end - start));
+        if (name.find('\\') != std::string::npos)
+            return std::nullopt;
+        result += name;
+        if (end == std::string_view::npos)
+            return result;
+        result += '\\';
+        start = end + 1;
+    }
+}
+
+std::string_view without_line_end(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
+}
+
+std::string registry_text(const RegistryKeys& keys)
+{
+    std::string text(kHeader);
+    for (const RegistryKey* key : keys.keys()) {
+        if (key->path.empty() && key->values.empty())
+            continue;
+        text += '[' + escaped_path(key->path) + "]\n";
+        for (const RegistryValue& value : key->values)
+            text += escaped(value.name) + '=' + escaped(value.data) + '\n';
+    }
+    return text;
+}
+
+RegistryKeys parse_registry_text(std::string_view text)
+{
+    RegistryKeys keys;
+    std::optional<std::string> current_key;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = without_line_end(text.substr(start, end - start));
+        start = end + 1;
+
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+            current_key = unescaped_path(line.substr(1, line.size() - 2));
+            if (current_key && !keys.create_key(*current_key))
+                current_key.reset();
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (current_key && equals != std::string_view::npos)
+            keys.set_value(*current_key, unescaped(line.substr(0, equals)), unescaped(line.substr(equals + 1)));
+    }
+    return keys;
+}
+
+}
