@@ -1,0 +1,200 @@
+#include "app/main_window.h"
+
+#include "app/main_window_style.h"
+#include "platform/typed_address.h"
+#include "platform/user_directories.h"
+#include "ui/brand_identity.h"
+#include "ui/brand_texts.h"
+#include "ui/program_settings.h"
+#include "ui/window_utilities.h"
+
+#include <gtkmm/label.h>
+
+#include <initializer_list>
+#include <utility>
+
+namespace quillet {
+
+namespace {
+
+std::array<std::unique_ptr<platform::WebView>, kViewCount> create_views(platform::WebSession& session)
+{
+    using platform::ViewContent;
+    auto browser = std::make_unique<platform::WebView>(session, ViewContent::LivePages);
+    auto source_code = std::make_unique<platform::WebView>(session, ViewContent::GeneratedFiles);
+    // The two generated views share one web process.
+    auto images = std::make_unique<platform::WebView>(session, ViewContent::GeneratedFiles, source_code.get());
+    return {std::move(browser), std::move(source_code), std::move(images)};
+}
+
+struct TabDesign {
+    const char* caption;
+    const char* tooltip;
+};
+
+constexpr std::array<TabDesign, 3> kTabs{{
+    {"Browser", "Browser Identical to Internet Explorer"},
+    {"Source Code", "View the Source Code of the Current Page"},
+    {"Images", "Displays All Images and Links to Images on the Current Page"},
+}};
+
+}
+
+Form1::Form1(std::filesystem::path program_directory)
+    : m_views(create_views(m_session)),
+      m_frame(Gtk::Orientation::VERTICAL),
+      cmbBack("go-previous-symbolic", "Back", "Back"),
+      cmdForward("go-next-symbolic", "Forward", "Forward"),
+      cmdStop("process-stop-symbolic", "Stop", "Stop"),
+      cmdRefresh("view-refresh-symbolic", "Refresh", "Refresh"),
+      cmdBackDir("go-up-symbolic", "Up Dir", "Go back 1 directory level"),
+      Command1("send-to-symbolic", "Send to IE", "Send Page to Browser Tab"),
+      cmdWebsite("web-browser-symbolic", "", ""),
+      cmdGo("go-jump-symbolic", "", "Go!"),
+      m_program_directory(std::move(program_directory)),
+      m_work_files(m_program_directory)
+{
+    install_main_window_style(*this);
+    build_controls();
+    put_controls();
+    build_frame();
+    connect_signals();
+    Form_Load();
+    // The first layout, for the window at its design size.
+    place_controls(LayoutControls(outer_size_from_client(kDesignClientSize), design_layout_rects()));
+}
+
+void Form1::build_controls()
+{
+    Text1.set_text("URL:");
+    Text1.set_editable(false);
+    Text1.set_can_focus(false);
+    Text1.add_css_class("caption");
+    build_tab_strip();
+    pb1.set_min_value(0.0);
+    pb1.set_max_value(100.0);
+    for (const char* offset : {GTK_LEVEL_BAR_OFFSET_LOW, GTK_LEVEL_BAR_OFFSET_HIGH, GTK_LEVEL_BAR_OFFSET_FULL})
+        pb1.remove_offset_value(offset);
+}
+
+void Form1::build_tab_strip()
+{
+    for (const TabDesign& tab : kTabs) {
+        auto* caption = Gtk::make_managed<Gtk::Label>(tab.caption);
+        caption->set_tooltip_text(tab.tooltip);
+        // The tab strip only selects: the views lie over its empty pages.
+        TabStrip1.append_page(*Gtk::make_managed<Gtk::Box>(), *caption);
+    }
+}
+
+// In drawing order: later controls lie over earlier ones, so the views cover the tab strip's pages
+// and the progress bar covers the status bar.
+void Form1::put_controls()
+{
+    const std::initializer_list<Gtk::Widget*> controls{&cmbBack, &cmdForward, &cmdStop, &cmdRefresh, &cmdBackDir,
+                                                       &Command1, &cmdWebsite, &Text1, &txtUrl, &cmdGo, &TabStrip1};
+    for (Gtk::Widget* control : controls)
+        m_form.put(*control, 0, 0);
+    for (const auto& view : m_views)
+        m_form.put(view->widget(), 0, 0);
+    m_form.put(sb1, 0, 0);
+    m_form.put(pb1, 0, 0);
+
+    place(cmbBack, kBackButtonRect);
+    place(cmdForward, kForwardButtonRect);
+    place(cmdStop, kStopButtonRect);
+    place(cmdRefresh, kRefreshButtonRect);
+    place(cmdBackDir, kUpDirButtonRect);
+    place(Command1, kSendToBrowserButtonRect);
+    place(Text1, kUrlCaptionRect);
+}
+
+void Form1::place(Gtk::Widget& control, const Rect& twips)
+{
+    const Rect pixels = pixels_from_twips(twips);
+    control.set_size_request(pixels.width, pixels.height);
+    m_form.move(control, pixels.left, pixels.top);
+}
+
+// The client area shows what fits of the controls and never asks for more room, so the window can
+// be made smaller than the design; it opens at the design size.
+void Form1::build_frame()
+{
+    m_client_area.set_policy(Gtk::PolicyType::EXTERNAL, Gtk::PolicyType::EXTERNAL);
+    m_client_area.set_propagate_natural_height(true);
+    m_client_area.set_expand(true);
+    m_client_area.set_child(m_form);
+    m_frame.append(menu_bar);
+    m_frame.append(m_client_area);
+    set_child(m_frame);
+    set_default_size(pixels_from_twips(kDesignClientSize.width), -1);
+}
+
+void Form1::connect_signals()
+{
+    TabStrip1.property_page().signal_changed().connect(sigc::mem_fun(*this, &Form1::TabStrip1_Click));
+    menu_bar.item_clicked(Menu::View).connect(sigc::mem_fun(*this, &Form1::mnuViewItem_Click));
+    cmdWebsite.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdWebsite_Click));
+}
+
+void Form1::Form_Load()
+{
+    for (const auto& view : m_views)
+        view->set_Silent(true);
+    SetIcon(*this, "AAA", IconScope::WindowAndOwner);
+    const BrandIdentity& identity = brand_identity();
+    cmdWebsite.set_caption(website_button_caption(identity));
+    menu_bar.set_item_caption(Menu::View, 3, website_menu_caption(identity));
+    set_title(main_window_caption(identity));
+    prepare_work_files();
+    sb1.add_panel();
+    ShowSelectedView(kBrowserView);
+    wb(kBrowserView).set_home_page(home_page());
+    wb(kBrowserView).GoHome();
+}
+
+// A program directory the user cannot write must not make the program unusable: the work files
+// then go to the user's own data directory, and the status bar says so.
+void Form1::prepare_work_files()
+{
+    const WorkDirectoryChoice choice =
+        choose_work_directory(m_program_directory, platform::user_data_directory() / brand_identity().ProductTitle);
+    m_work_files = WorkFiles(choice.directory);
+    const std::vector<std::string> failures = m_work_files.create_missing();
+    if (!failures.empty())
+        sb1.set_panel_text(1, failures.front());
+    else if (choice.fell_back)
+        sb1.set_panel_text(1, "Cannot write in " + m_program_directory.string() + ": work files are kept in " +
+                                  choice.directory.string());
+}
+
+// The user's "homePage" setting, otherwise the start page shipped beside the executable.
+std::string Form1::home_page() const
+{
+    const std::string configured = ProgramSettings(brand_identity().ProductTitle).home_page();
+    return configured.empty() ? platform::uri_from_file_path(m_program_directory / "start.html") : configured;
+}
+
+platform::WebView& Form1::wb(int index)
+{
+    return *m_views.at(static_cast<std::size_t>(index));
+}
+
+void Form1::place_controls(const LayoutRects& rects)
+{
+    place(TabStrip1, rects.tab_strip);
+    for (const auto& view : m_views)
+        place(view->widget(), rects.views);
+    place(sb1, rects.status_bar);
+    while (sb1.panel_count() < 2)
+        sb1.add_panel();
+    sb1.set_panel_width(1, pixels_from_twips(rects.status_panel1_width));
+    sb1.set_panel_width(2, pixels_from_twips(rects.status_panel2_width));
+    place(pb1, rects.progress_bar);
+    place(txtUrl, rects.address_box);
+    place(cmdGo, rects.go_button);
+    place(cmdWebsite, rects.website_button);
+    m_layout = rects;
+}
+
+}

@@ -1,0 +1,51 @@
+#include "app/quillet_application.h"
+
+#include "platform/widget_snapshot.h"
+
+#include <utility>
+
+namespace quillet {
+
+QuilletApplication::QuilletApplication(std::filesystem::path program_directory,
+                                       std::optional<std::filesystem::path> screenshot_file)
+    : m_application(Gtk::Application::create("", Gio::Application::Flags::NON_UNIQUE)),
+      m_program_directory(std::move(program_directory)),
+      m_screenshot_file(std::move(screenshot_file))
+{
+    if (m_screenshot_file)
+        platform::prepare_web_views_for_window_pictures();
+    m_application->signal_activate().connect(sigc::mem_fun(*this, &QuilletApplication::on_activate));
+}
+
+int QuilletApplication::run(int argc, char** argv)
+{
+    const int status = m_application->run(argc, argv);
+    return status != 0 ? status : m_exit_status;
+}
+
+void QuilletApplication::on_activate()
+{
+    if (m_splash)
+        return;
+    m_splash = std::make_unique<frmSplash>(m_program_directory, [this] { show_main_window(); });
+    m_application->add_window(*m_splash);
+    m_splash->present();
+}
+
+void QuilletApplication::show_main_window()
+{
+    m_main_window = std::make_unique<Form1>(m_program_directory);
+    m_application->add_window(*m_main_window);
+    if (m_screenshot_file)
+        m_screenshot = std::make_unique<ScreenshotWhenLoaded>(
+            *m_main_window, *m_screenshot_file, [this](int exit_status) { on_screenshot_done(exit_status); });
+    m_main_window->present();
+}
+
+void QuilletApplication::on_screenshot_done(int exit_status)
+{
+    m_exit_status = exit_status;
+    m_application->quit();
+}
+
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "app/screenshot_when_loaded.h"
+#include "ui/splash_window.h"
+
+#include <gtkmm/application.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace quillet {
+
+// The running program: the splash window first, which hands over to the main window.
+class QuilletApplication {
+public:
+    // `screenshot_file`: save a picture of the main window there once the home page has loaded, then end.
+    QuilletApplication(std::filesystem::path program_directory, std::optional<std::filesystem::path> screenshot_file);
+
+    // Runs until the last window closes; returns the exit status.
+    int run(int argc, char** argv);
+
+private:
+    void on_activate();
+    void show_main_window();
+    void on_screenshot_done(int exit_status);
+
+    Glib::RefPtr<Gtk::Application> m_application;
+    std::filesystem::path m_program_directory;
+    std::optional<std::filesystem::path> m_screenshot_file;
+    std::unique_ptr<frmSplash> m_splash;
+    std::unique_ptr<Form1> m_main_window;
+    std::unique_ptr<ScreenshotWhenLoaded> m_screenshot;
+    int m_exit_status = 0;
+};
+
+}

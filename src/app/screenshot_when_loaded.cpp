@@ -1,0 +1,59 @@
+#include "app/screenshot_when_loaded.h"
+
+#include "platform/widget_snapshot.h"
+
+#include <glibmm/main.h>
+
+#include <iostream>
+#include <utility>
+
+namespace quillet {
+
+namespace {
+
+constexpr unsigned kSettleMilliseconds = 300;
+constexpr unsigned kLoadTimeoutSeconds = 60;
+
+}
+
+ScreenshotWhenLoaded::ScreenshotWhenLoaded(Form1& window, std::filesystem::path file,
+                                           std::function<void(int exit_status)> done)
+    : m_window(window), m_file(std::move(file)), m_done(std::move(done))
+{
+    m_loaded = m_window.wb(kBrowserView).DownloadComplete().connect(
+        sigc::mem_fun(*this, &ScreenshotWhenLoaded::on_home_page_loaded));
+    m_timeout = Glib::signal_timeout().connect_seconds(sigc::mem_fun(*this, &ScreenshotWhenLoaded::on_timed_out),
+                                                       kLoadTimeoutSeconds);
+}
+
+void ScreenshotWhenLoaded::on_home_page_loaded()
+{
+    m_loaded.disconnect();
+    Glib::signal_timeout().connect(sigc::mem_fun(*this, &ScreenshotWhenLoaded::on_settled), kSettleMilliseconds);
+}
+
+bool ScreenshotWhenLoaded::on_settled()
+{
+    const std::string error = platform::save_widget_png(m_window, m_file);
+    if (!error.empty())
+        std::cerr << "quillet: cannot save the screenshot: " << error << '\n';
+    finish(error.empty() ? 0 : 1);
+    return false;
+}
+
+bool ScreenshotWhenLoaded::on_timed_out()
+{
+    std::cerr << "quillet: the home page did not finish loading within " << kLoadTimeoutSeconds
+              << " seconds; no screenshot taken\n";
+    finish(1);
+    return false;
+}
+
+void ScreenshotWhenLoaded::finish(int exit_status)
+{
+    m_loaded.disconnect();
+    m_timeout.disconnect();
+    m_done(exit_status);
+}
+
+}

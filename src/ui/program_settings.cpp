@@ -1,0 +1,40 @@
+#include "ui/program_settings.h"
+
+#include <utility>
+
+namespace quillet {
+
+struct ProgramSettings::Key {
+    const char* section;
+    const char* name;
+    const char* default_value;
+};
+
+const ProgramSettings::Key ProgramSettings::kHomePage{"Settings", "homePage", ""};
+
+ProgramSettings::ProgramSettings(std::string application_name, platform::SettingsStore store)
+    : m_application_name(std::move(application_name)), m_store(std::move(store))
+{
+}
+
+std::string ProgramSettings::home_page() const
+{
+    return read(kHomePage);
+}
+
+bool ProgramSettings::set_home_page(const std::string& address)
+{
+    return write(kHomePage, address);
+}
+
+std::string ProgramSettings::read(const Key& key) const
+{
+    return m_store.get(m_application_name, key.section, key.name, key.default_value);
+}
+
+bool ProgramSettings::write(const Key& key, const std::string& value)
+{
+    return m_store.set(m_application_name, key.section, key.name, value);
+}
+
+}

@@ -1,0 +1,194 @@
+#include "app/main_window.h"
+
+#include "app_test_files.h"
+#include "support/isolated_environment.h"
+#include "support/main_loop.h"
+#include "support/temp_directory.h"
+#include "ui/brand_identity.h"
+#include "ui/brand_texts.h"
+#include "ui/program_settings.h"
+#include "views/work_files.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+namespace quillet {
+namespace {
+
+using namespace std::chrono_literals;
+
+class MainWindowStartup : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        LoadBrandIdentity();
+        m_home_page = test::write_page(m_pages.path() / "home.html", "Home", "<p>home</p>");
+        ProgramSettings(brand_identity().ProductTitle).set_home_page(m_home_page);
+    }
+
+    test::TempDirectory m_pages;
+    test::TempDirectory m_program;
+    std::string m_home_page;
+};
+
+bool only_view_visible(Form1& window, int index)
+{
+    for (int view = 0; view < kViewCount; ++view) {
+        if (window.wb(view).Visible() != (view == index))
+            return false;
+    }
+    return true;
+}
+
+TEST_F(MainWindowStartup, CreatesEachMissingWorkFileHoldingOnlyALineBreak)
+{
+    Form1 window(m_program.path());
+    for (const WorkFile file : kAllWorkFiles)
+        EXPECT_EQ(test::read_file(m_program.path() / file_name_of(file)), "\r\n") << file_name_of(file);
+}
+
+TEST_F(MainWindowStartup, LeavesExistingWorkFilesAsTheyAre)
+{
+    const auto long_ago = std::filesystem::file_time_type::clock::now() - 1000h;
+    for (const WorkFile file : kAllWorkFiles) {
+        const auto path = m_program.path() / file_name_of(file);
+        std::ofstream(path) << "kept " << file_name_of(file);
+        std::filesystem::last_write_time(path, long_ago);
+    }
+    const std::filesystem::path missing = m_program.path() / file_name_of(WorkFile::ImagePage);
+    std::filesystem::remove(missing);
+
+    Form1 window(m_program.path());
+
+    for (const WorkFile file : kAllWorkFiles) {
+        const auto path = m_program.path() / file_name_of(file);
+        if (path == missing)
+            continue;
+        EXPECT_EQ(test::read_file(path), "kept " + std::string(file_name_of(file)));
+        EXPECT_EQ(std::filesystem::last_write_time(path), long_ago) << path;
+    }
+    EXPECT_EQ(test::read_file(missing), "\r\n");
+}
+
+TEST_F(MainWindowStartup, KeepsWorkFilesInTheUsersDataDirectoryWhenTheProgramDirectoryCannotBeWritten)
+{
+    // Even root cannot create a directory beneath a regular file.
+    std::ofstream(m_program.path() / "not-a-directory") << "x";
+    const std::filesystem::path program_directory = m_program.path() / "not-a-directory" / "program";
+    const std::filesystem::path fallback = test::environment().data_home() / brand_identity().ProductTitle;
+
+    Form1 window(program_directory);
+
+    for (const WorkFile file : kAllWorkFiles)
+        EXPECT_EQ(test::read_file(fallback / file_name_of(file)), "\r\n") << file_name_of(file);
+    EXPECT_EQ(window.sb1.panel_text(1), "Cannot write in " + program_directory.string() +
+                                            ": work files are kept in " + fallback.string());
+}
+
+TEST_F(MainWindowStartup, TakesItsCaptionsFromTheBrandIdentity)
+{
+    Form1 window(m_program.path());
+    EXPECT_EQ(std::string(window.get_title()), main_window_caption(brand_identity()));
+    EXPECT_EQ(window.cmdWebsite.caption(), website_button_caption(brand_identity()));
+    EXPECT_EQ(window.menu_bar.item_caption(Menu::View, 3), brand_identity().WebsiteAddress);
+    EXPECT_FALSE(brand_identity().WebsiteAddress.empty());
+}
+
+TEST_F(MainWindowStartup, ShowsTheBrowserViewLoadingTheHomePage)
+{
+    Form1 window(m_program.path());
+    bool loaded = false;
+    window.wb(kBrowserView).DownloadComplete().connect([&] { loaded = true; });
+    window.present();
+
+    EXPECT_EQ(window.TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_TRUE(only_view_visible(window, kBrowserView));
+    ASSERT_TRUE(test::pump_until([&] { return loaded; }));
+    EXPECT_EQ(window.wb(kBrowserView).LocationURL(), m_home_page);
+    EXPECT_EQ(window.wb(kSourceCodeView).LocationURL(), "");
+    EXPECT_EQ(window.wb(kImagesView).LocationURL(), "");
+}
+
+TEST_F(MainWindowStartup, GoesToTheShippedStartPageWithoutAHomePageSetting)
+{
+    ProgramSettings(brand_identity().ProductTitle).set_home_page("");
+    test::write_page(m_program.path() / "start.html", "Start", "<p>start</p>");
+    Form1 window(m_program.path());
+
+    EXPECT_TRUE(test::pump_until([&] { return window.wb(kBrowserView).LocationName() == "Start"; }))
+        << window.wb(kBrowserView).LocationName();
+}
+
+struct ButtonDesign {
+    PictureButton Form1::*button;
+    std::string caption;
+    std::string tooltip;
+};
+
+TEST_F(MainWindowStartup, ShowsEveryControlWithItsDesignTexts)
+{
+    Form1 window(m_program.path());
+    const std::vector<ButtonDesign> buttons{
+        {&Form1::cmbBack, "Back", "Back"},
+        {&Form1::cmdForward, "Forward", "Forward"},
+        {&Form1::cmdStop, "Stop", "Stop"},
+        {&Form1::cmdRefresh, "Refresh", "Refresh"},
+        {&Form1::cmdBackDir, "Up Dir", "Go back 1 directory level"},
+        {&Form1::Command1, "Send to IE", "Send Page to Browser Tab"},
+        {&Form1::cmdGo, "", "Go!"},
+    };
+    for (const ButtonDesign& design : buttons) {
+        EXPECT_EQ((window.*design.button).caption(), design.caption);
+        EXPECT_EQ(std::string((window.*design.button).get_tooltip_text()), design.tooltip);
+    }
+    EXPECT_EQ(std::string(window.get_icon_name()), "AAA");
+    EXPECT_EQ(window.Text1.get_text(), "URL:");
+    EXPECT_FALSE(window.Text1.get_editable());
+    EXPECT_EQ(window.txtUrl.get_text(), "");
+    EXPECT_TRUE(window.txtUrl.get_editable());
+    EXPECT_EQ(window.sb1.panel_count(), 2);
+
+    const std::vector<std::pair<std::string, std::string>> tabs{
+        {"Browser", "Browser Identical to Internet Explorer"},
+        {"Source Code", "View the Source Code of the Current Page"},
+        {"Images", "Displays All Images and Links to Images on the Current Page"},
+    };
+    ASSERT_EQ(window.TabStrip1.get_n_pages(), 3);
+    for (int tab = 0; tab < 3; ++tab) {
+        const Gtk::Widget* label = window.TabStrip1.get_tab_label(*window.TabStrip1.get_nth_page(tab));
+        EXPECT_EQ(std::string(dynamic_cast<const Gtk::Label&>(*label).get_text()), tabs[tab].first);
+        EXPECT_EQ(std::string(label->get_tooltip_text()), tabs[tab].second);
+    }
+}
+
+TEST_F(MainWindowStartup, OffersEveryMenuItemInOrderAllEnabled)
+{
+    Form1 window(m_program.path());
+    const std::vector<std::pair<Menu, std::vector<std::string>>> menus{
+        {Menu::File, {"Open", "Exit"}},
+        {Menu::Go, {"Back", "Forward", "Stop", "Refresh", "Back a Directory", "Send Page to Browser Tab"}},
+        {Menu::View, {"Browser", "Source Code", "Images", brand_identity().WebsiteAddress}},
+        {Menu::Tools, {"Add program to IE Tools Menu", "Remove Program from IE Tools Menu"}},
+        {Menu::Help, {"View Help"}},
+        {Menu::About, {"About this software"}},
+    };
+    const Glib::RefPtr<Gio::MenuModel> bar = window.menu_bar.get_menu_model();
+    const std::vector<std::string> titles{"File", "Go", "View", "Tools", "Help", "About"};
+    ASSERT_EQ(bar->get_n_items(), 6);
+    for (int menu = 0; menu < 6; ++menu) {
+        const auto title = bar->get_item_attribute(menu, Gio::MenuModel::Attribute::LABEL, Glib::VARIANT_TYPE_STRING);
+        EXPECT_EQ(Glib::VariantBase::cast_dynamic<Glib::Variant<Glib::ustring>>(title).get().raw(), titles[menu]);
+    }
+    for (const auto& [menu, captions] : menus) {
+        for (int index = 0; index < static_cast<int>(captions.size()); ++index) {
+            EXPECT_EQ(window.menu_bar.item_caption(menu, index), captions[index]);
+            EXPECT_TRUE(window.menu_bar.item_enabled(menu, index));
+        }
+    }
+}
+
+}
+}
