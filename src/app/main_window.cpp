@@ -40,7 +40,7 @@ constexpr std::array<TabDesign, 3> kTabs{{
 
 }
 
-Form1::Form1(std::filesystem::path program_directory)
+Form1::Form1(std::filesystem::path program_directory, RegistryLocations registry)
     : m_views(create_views(m_session)),
       m_frame(Gtk::Orientation::VERTICAL),
       cmbBack("go-previous-symbolic", "Back", "Back"),
@@ -52,7 +52,10 @@ Form1::Form1(std::filesystem::path program_directory)
       cmdWebsite("web-browser-symbolic", "", ""),
       cmdGo("go-jump-symbolic", "", "Go!"),
       m_program_directory(std::move(program_directory)),
-      m_work_files(m_program_directory)
+      m_work_files(m_program_directory),
+      m_page_view_driver({wb(kBrowserView), wb(kSourceCodeView), wb(kImagesView)}, m_work_files, m_page_references,
+                         m_cancellable),
+      m_registry(std::move(registry))
 {
     install_main_window_style(*this);
     build_controls();
@@ -62,6 +65,11 @@ Form1::Form1(std::filesystem::path program_directory)
     Form_Load();
     // The first layout, for the window at its design size.
     place_controls(LayoutControls(outer_size_from_client(kDesignClientSize), design_layout_rects()));
+}
+
+Form1::~Form1()
+{
+    m_cancellable->cancel();
 }
 
 void Form1::build_controls()
@@ -135,6 +143,10 @@ void Form1::connect_signals()
     TabStrip1.property_page().signal_changed().connect(sigc::mem_fun(*this, &Form1::TabStrip1_Click));
     menu_bar.item_clicked(Menu::View).connect(sigc::mem_fun(*this, &Form1::mnuViewItem_Click));
     cmdWebsite.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdWebsite_Click));
+    m_client_area.signal_resize().connect(sigc::mem_fun(*this, &Form1::Form_Resize));
+    connect_menu_commands();
+    connect_navigation_commands();
+    connect_browser_events();
 }
 
 void Form1::Form_Load()

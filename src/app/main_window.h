@@ -1,19 +1,25 @@
 #pragma once
 
 #include "analysis/reference_list.h"
+#include "app/client_area.h"
 #include "app/layout_controls.h"
 #include "app/main_menu_bar.h"
 #include "app/picture_button.h"
+#include "app/progress_bar_state.h"
 #include "app/status_bar.h"
+#include "integration/tools_menu.h"
 #include "platform/web_view.h"
+#include "ui/about_window.h"
+#include "ui/help_window.h"
+#include "views/page_view_driver.h"
 #include "views/work_files.h"
 
 #include <gtkmm/box.h>
 #include <gtkmm/entry.h>
+#include <gtkmm/filechoosernative.h>
 #include <gtkmm/fixed.h>
 #include <gtkmm/levelbar.h>
 #include <gtkmm/notebook.h>
-#include <gtkmm/scrolledwindow.h>
 #include <gtkmm/window.h>
 
 #include <array>
@@ -28,12 +34,18 @@ inline constexpr int kSourceCodeView = 1;
 inline constexpr int kImagesView = 2;
 inline constexpr int kViewCount = 3;
 
+// Where the program keeps its Tools-menu entry: the system-wide registry root and the user's.
+RegistryLocations program_registry_locations();
+
 // The main window: address box, navigation buttons, the three views behind a tab strip, status bar
 // and progress bar. The brand identity must be loaded before it is built.
 class Form1 : public Gtk::Window {
 public:
-    // The work files are kept in `program_directory` when it is writable.
-    explicit Form1(std::filesystem::path program_directory);
+    // The work files are kept in `program_directory` when it is writable. The Tools menu adds and
+    // removes the program's entry in `registry`.
+    explicit Form1(std::filesystem::path program_directory,
+                   RegistryLocations registry = program_registry_locations());
+    ~Form1() override;
 
     platform::WebView& wb(int index);
 
@@ -44,13 +56,33 @@ public:
     // Puts every control at its rectangle, given in client twips.
     void place_controls(const LayoutRects& rects);
 
+    // The navigation commands, shared by the buttons, the address box and the Go menu.
+    void cmbBack_Click();
+    void cmdForward_Click();
+    void cmdStop_Click();
+    void cmdRefresh_Click();
+    void cmdBackDir_Click();
+    void Command1_Click();
+    void cmdGo_Click();
+
+    // The splash stays loaded, hidden, until this window unloads.
+    void adopt_splash(std::unique_ptr<Gtk::Window> splash);
+    // Opens the help window when the user's "Show at Startup" box is checked.
+    void show_help_at_startup();
+    // What File > Open does with the file the user chose: loads it into the "Browser" view and
+    // leaves the shown view as it is.
+    void open_local_file(const std::filesystem::path& path);
+
+    // The scanners' lists for the page the generated views show.
+    const PageReferences& page_references() const { return m_page_references; }
+
 private:
     // Declared before the controls, so they outlive the containers that show them.
     platform::WebSession m_session;
     std::array<std::unique_ptr<platform::WebView>, kViewCount> m_views;
 
     Gtk::Box m_frame;
-    Gtk::ScrolledWindow m_client_area;
+    ClientArea m_client_area;
     Gtk::Fixed m_form;
 
 public:
@@ -86,10 +118,47 @@ private:
     void mnuViewItem_Click(int index);
     void cmdWebsite_Click();
 
+    void Form_Resize(int client_width, int client_height);
+
+    void connect_menu_commands();
+    void mnuFileItem_Click(int index);
+    void show_open_file_dialog();
+    void on_open_file_dialog_response(int response);
+    void mnuGoItem_Click(int index);
+    void mnuToolsItem_Click(int index);
+    ToolsMenuProgram tools_menu_program() const;
+    void set_tools_menu_state(const ToolsMenuState& state);
+    void mnuHelpItem_Click();
+    void mnuAboutItem_Click();
+
+    bool on_close_request() override;
+    void Form_Unload();
+    void end_program_at_once();
+
+    void connect_navigation_commands();
+    int visible_view();
+
+    void connect_browser_events();
+    void wb_StatusTextChange(const std::string& text);
+    void wb_ProgressChange(int progress, int maximum);
+    void wb_DownloadComplete();
+    void wb_TitleChange(const std::string& title);
+    void on_page_view_driver_write_failure(const std::string& message);
+
     std::filesystem::path m_program_directory;
     WorkFiles m_work_files;
     LayoutRects m_layout;
     PageReferences m_page_references; // the scanners' hidden lists frmList and Links
+    ProgressBarState m_progress;
+    // Cancelled when the window goes away, ending whatever still waits for an answer.
+    Glib::RefPtr<Gio::Cancellable> m_cancellable = Gio::Cancellable::create();
+    PageViewDriver m_page_view_driver;
+
+    RegistryStore m_registry;
+    Glib::RefPtr<Gtk::FileChooserNative> m_open_file_dialog; // made on first use, keeps its folder
+    std::unique_ptr<Gtk::Window> m_splash;
+    std::unique_ptr<Form8> m_help_window;
+    std::unique_ptr<frmAbout> m_about_window;
 };
 
 }

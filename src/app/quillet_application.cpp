@@ -25,7 +25,7 @@ int QuilletApplication::run(int argc, char** argv)
 
 void QuilletApplication::on_activate()
 {
-    if (m_splash)
+    if (m_splash || m_main_window)
         return;
     m_splash = std::make_unique<frmSplash>(m_program_directory, [this] { show_main_window(); });
     m_application->add_window(*m_splash);
@@ -39,7 +39,11 @@ void QuilletApplication::show_main_window()
     if (m_screenshot_file)
         m_screenshot = std::make_unique<ScreenshotWhenLoaded>(
             *m_main_window, *m_screenshot_file, [this](int exit_status) { on_screenshot_done(exit_status); });
+    m_main_window->adopt_splash(std::move(m_splash));
     m_main_window->present();
+    // A screenshot run pictures the main window alone, then ends.
+    if (!m_screenshot_file)
+        m_main_window->show_help_at_startup();
 }
 
 void QuilletApplication::on_screenshot_done(int exit_status)

@@ -1,5 +1,7 @@
 #include "ui/program_settings.h"
 
+#include "ui/show_help_setting.h"
+
 #include <utility>
 
 namespace quillet {
@@ -11,6 +13,7 @@ struct ProgramSettings::Key {
 };
 
 const ProgramSettings::Key ProgramSettings::kHomePage{"Settings", "homePage", ""};
+const ProgramSettings::Key ProgramSettings::kShowHelp{"Settings", "showHelp", "1"};
 
 ProgramSettings::ProgramSettings(std::string application_name, platform::SettingsStore store)
     : m_application_name(std::move(application_name)), m_store(std::move(store))
@@ -25,6 +28,16 @@ std::string ProgramSettings::home_page() const
 bool ProgramSettings::set_home_page(const std::string& address)
 {
     return write(kHomePage, address);
+}
+
+std::string ProgramSettings::show_help() const
+{
+    return read(kShowHelp);
+}
+
+bool ProgramSettings::set_show_help(bool checked)
+{
+    return write(kShowHelp, show_help_value(checked));
 }
 
 std::string ProgramSettings::read(const Key& key) const

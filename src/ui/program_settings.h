@@ -17,9 +17,16 @@ public:
     // Returns false when the value could not be stored.
     bool set_home_page(const std::string& address);
 
+    // The help window's "Show at Startup" box as stored: "1" checked, "0" unchecked (see
+    // ui/show_help_setting.h for reading it); "1" when nothing is stored.
+    std::string show_help() const;
+    // Returns false when the value could not be stored.
+    bool set_show_help(bool checked);
+
 private:
     struct Key;
     static const Key kHomePage;
+    static const Key kShowHelp;
 
     std::string read(const Key& key) const;
     bool write(const Key& key, const std::string& value);

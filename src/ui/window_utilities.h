@@ -17,4 +17,8 @@ void SetIcon(Gtk::Window& window, const std::string& icon_name, IconScope scope)
 // Keeps `window` above ordinary windows, or lets it go back among them, where the desktop allows it.
 void SetTopMost(Gtk::Window& window, bool on_top);
 
+// Shows `window` not modal and without an owner, or brings it up again when it is open. The program
+// keeps running while such a window is open, even after its main window has gone.
+void show_modeless(Gtk::Window& window);
+
 }

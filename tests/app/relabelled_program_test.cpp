@@ -1,31 +1,22 @@
 #include "app/main_window.h"
 
-#include "app_test_files.h"
+#include "relabelled_program.h"
 #include "support/temp_directory.h"
 #include "ui/brand_identity.h"
 #include "ui/brand_texts.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace quillet {
 namespace {
 
-std::filesystem::path relabelled_program(const test::TempDirectory& directory, const std::string& labels)
-{
-    const std::filesystem::path program = test::copy_built_program(directory.path());
-    const std::string command = "'" QUILLET_RELABEL_SCRIPT "' '" + program.string() + "' " + labels;
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return program;
-}
-
 TEST(RelabelledProgram, ChangesEveryCaptionWithoutRecompiling)
 {
     const test::TempDirectory directory;
-    const auto program = relabelled_program(
-        directory, "ProductName=Inkwell 'CompanyName=Quire and Sons' Comments=https://inkwell.example");
+    const auto program = test::relabelled_program(
+        directory.path(), "ProductName=Inkwell 'CompanyName=Quire and Sons' Comments=https://inkwell.example");
     LoadBrandIdentity(program);
 
     Form1 window(directory.path());
@@ -38,7 +29,7 @@ TEST(RelabelledProgram, ChangesEveryCaptionWithoutRecompiling)
 TEST(RelabelledProgram, EmptyLabelsLeaveTheirPartOut)
 {
     const test::TempDirectory directory;
-    const auto program = relabelled_program(directory, "CompanyName= Comments=");
+    const auto program = test::relabelled_program(directory.path(), "CompanyName= Comments=");
     LoadBrandIdentity(program);
 
     Form1 window(directory.path());

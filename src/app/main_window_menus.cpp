@@ -1,0 +1,165 @@
+#include "app/main_window.h"
+
+#include "platform/executable_resource.h"
+#include "platform/user_directories.h"
+#include "ui/brand_identity.h"
+#include "ui/program_settings.h"
+#include "ui/show_help_setting.h"
+#include "ui/window_utilities.h"
+
+#include <gtkmm/dialog.h>
+#include <gtkmm/filefilter.h>
+
+namespace quillet {
+
+namespace {
+
+// Suffixes match in any letter case, so "PAGE.HTM" is offered too.
+Glib::RefPtr<Gtk::FileFilter> html_files_filter()
+{
+    auto filter = Gtk::FileFilter::create();
+    filter->set_name("HTML files");
+    filter->add_suffix("htm");
+    filter->add_suffix("html");
+    return filter;
+}
+
+Glib::RefPtr<Gtk::FileFilter> all_files_filter()
+{
+    auto filter = Gtk::FileFilter::create();
+    filter->set_name("All files");
+    filter->add_pattern("*");
+    return filter;
+}
+
+ProgramSettings program_settings()
+{
+    return ProgramSettings(brand_identity().ProductTitle);
+}
+
+}
+
+RegistryLocations program_registry_locations()
+{
+    return registry_locations(brand_identity().ProductTitle, platform::user_config_directory());
+}
+
+void Form1::connect_menu_commands()
+{
+    menu_bar.item_clicked(Menu::File).connect(sigc::mem_fun(*this, &Form1::mnuFileItem_Click));
+    menu_bar.item_clicked(Menu::Go).connect(sigc::mem_fun(*this, &Form1::mnuGoItem_Click));
+    menu_bar.item_clicked(Menu::Tools).connect(sigc::mem_fun(*this, &Form1::mnuToolsItem_Click));
+    menu_bar.item_clicked(Menu::Help).connect(sigc::hide(sigc::mem_fun(*this, &Form1::mnuHelpItem_Click)));
+    menu_bar.item_clicked(Menu::About).connect(sigc::hide(sigc::mem_fun(*this, &Form1::mnuAboutItem_Click)));
+}
+
+void Form1::mnuFileItem_Click(int index)
+{
+    switch (index) {
+    case 0:
+        show_open_file_dialog();
+        break;
+    case 1:
+        close(); // unloads the window through Form_Unload
+        break;
+    }
+}
+
+void Form1::show_open_file_dialog()
+{
+    if (!m_open_file_dialog) {
+        m_open_file_dialog = Gtk::FileChooserNative::create("", *this, Gtk::FileChooser::Action::OPEN);
+        m_open_file_dialog->set_modal(true);
+        m_open_file_dialog->add_filter(html_files_filter());
+        m_open_file_dialog->add_filter(all_files_filter());
+        m_open_file_dialog->signal_response().connect(sigc::mem_fun(*this, &Form1::on_open_file_dialog_response));
+    }
+    m_open_file_dialog->show();
+}
+
+// A cancelled dialog changes nothing; a file without a local path (a remote location) cannot be
+// opened as a local file.
+void Form1::on_open_file_dialog_response(int response)
+{
+    if (response != Gtk::ResponseType::ACCEPT)
+        return;
+    const Glib::RefPtr<Gio::File> file = m_open_file_dialog->get_file();
+    if (file && !file->get_path().empty())
+        open_local_file(file->get_path());
+}
+
+void Form1::open_local_file(const std::filesystem::path& path)
+{
+    wb(kBrowserView).Navigate2(path.string());
+}
+
+void Form1::mnuGoItem_Click(int index)
+{
+    switch (index) {
+    case 0:
+        cmbBack_Click();
+        break;
+    case 1:
+        cmdForward_Click();
+        break;
+    case 2:
+        cmdStop_Click();
+        break;
+    case 3:
+        cmdRefresh_Click();
+        break;
+    case 4:
+        cmdBackDir_Click();
+        break;
+    case 5:
+        Command1_Click();
+        break;
+    }
+}
+
+void Form1::mnuToolsItem_Click(int index)
+{
+    switch (index) {
+    case 0:
+        set_tools_menu_state(AddToToolsMenu(m_registry, tools_menu_program()));
+        break;
+    case 1:
+        set_tools_menu_state(RemoveFromToolsMenu(m_registry));
+        break;
+    }
+}
+
+ToolsMenuProgram Form1::tools_menu_program() const
+{
+    return {brand_identity().ProductTitle, m_program_directory, platform::running_executable().filename().string()};
+}
+
+void Form1::set_tools_menu_state(const ToolsMenuState& state)
+{
+    menu_bar.set_item_enabled(Menu::Tools, 0, state.add_enabled);
+    menu_bar.set_item_enabled(Menu::Tools, 1, state.remove_enabled);
+}
+
+// An open help window comes up again as it is; a closed one, or one that found no help file, is
+// loaded afresh, reading the file and the setting again.
+void Form1::mnuHelpItem_Click()
+{
+    if (!m_help_window || !m_help_window->get_visible())
+        m_help_window = std::make_unique<Form8>(m_program_directory);
+    m_help_window->Show();
+}
+
+void Form1::mnuAboutItem_Click()
+{
+    if (!m_about_window || !m_about_window->get_visible())
+        m_about_window = std::make_unique<frmAbout>(running_application_info());
+    show_modeless(*m_about_window);
+}
+
+void Form1::show_help_at_startup()
+{
+    if (should_open_help_at_startup(program_settings().show_help()))
+        mnuHelpItem_Click();
+}
+
+}

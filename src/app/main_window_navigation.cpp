@@ -1,0 +1,82 @@
+#include "app/main_window.h"
+
+#include "analysis/url_helpers.h"
+#include "platform/string_conversions.h"
+
+namespace quillet {
+
+void Form1::connect_navigation_commands()
+{
+    cmbBack.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmbBack_Click));
+    cmdForward.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdForward_Click));
+    cmdStop.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdStop_Click));
+    cmdRefresh.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdRefresh_Click));
+    cmdBackDir.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdBackDir_Click));
+    Command1.signal_clicked().connect(sigc::mem_fun(*this, &Form1::Command1_Click));
+    cmdGo.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdGo_Click));
+    // Enter in the address box; the entry still handles the key as usual.
+    txtUrl.signal_activate().connect(sigc::mem_fun(*this, &Form1::cmdGo_Click));
+}
+
+// Each view moves through its own history.
+void Form1::cmbBack_Click()
+{
+    cmdStop_Click();
+    wb(visible_view()).GoBack();
+}
+
+void Form1::cmdForward_Click()
+{
+    cmdStop_Click();
+    wb(visible_view()).GoForward();
+}
+
+void Form1::cmdStop_Click()
+{
+    for (int view = 0; view < kViewCount; ++view)
+        wb(view).Stop();
+}
+
+// The generated views are rebuilt at once for the page shown, and again when the reload completes.
+void Form1::cmdRefresh_Click()
+{
+    cmdStop_Click();
+    SelectView(kBrowserView);
+    wb(kBrowserView).Refresh();
+    m_page_view_driver.RefreshPageViews();
+}
+
+// The selected view stays: a page loaded behind another tab rebuilds that tab when it completes.
+void Form1::cmdGo_Click()
+{
+    wb(kBrowserView).Navigate(platform::to_string(txtUrl.get_text()));
+}
+
+void Form1::cmdBackDir_Click()
+{
+    txtUrl.set_text(ParentUrl(platform::to_string(txtUrl.get_text())));
+    cmdGo_Click();
+    SelectView(kBrowserView);
+}
+
+// Send Page to Browser Tab: the page of the visible view opens in the "Browser" view.
+void Form1::Command1_Click()
+{
+    cmdStop_Click();
+    txtUrl.set_text(wb(visible_view()).LocationURL());
+    SelectView(kBrowserView);
+    wb(kBrowserView).Navigate(platform::to_string(txtUrl.get_text()));
+}
+
+// The last visible of the views, counting from the "Browser" view.
+int Form1::visible_view()
+{
+    int visible = kBrowserView;
+    for (int view = 0; view < kViewCount; ++view) {
+        if (wb(view).Visible())
+            visible = view;
+    }
+    return visible;
+}
+
+}

@@ -1,0 +1,94 @@
+#include "views/page_view_driver.h"
+
+#include "views/page_views_update.h"
+
+#include <utility>
+#include <vector>
+
+namespace quillet {
+
+namespace {
+
+constexpr int kGeneratedViewCount = 2;
+
+// One line for the status bar: the first failure, and how many more there were.
+std::string failure_summary(const std::vector<std::string>& failures)
+{
+    if (failures.empty())
+        return {};
+    std::string summary = "Work files: " + failures.front();
+    if (failures.size() > 1)
+        summary += " (and " + std::to_string(failures.size() - 1) + " more)";
+    return summary;
+}
+
+}
+
+PageViewDriver::PageViewDriver(PageViews views, const WorkFiles& files, PageReferences& references,
+                               Glib::RefPtr<Gio::Cancellable> window_cancellable)
+    : m_views(views),
+      m_files(files),
+      m_references(references),
+      m_window_cancellable(std::move(window_cancellable))
+{
+    m_window_cancelled_handler =
+        m_window_cancellable->connect(sigc::mem_fun(*this, &PageViewDriver::cancel_waiting_run));
+    m_views.source_code.DownloadComplete().connect(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded));
+    m_views.images.DownloadComplete().connect(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded));
+}
+
+PageViewDriver::~PageViewDriver()
+{
+    m_window_cancellable->disconnect(m_window_cancelled_handler);
+    cancel_waiting_run();
+}
+
+void PageViewDriver::RefreshPageViews()
+{
+    cancel_waiting_run();
+    if (m_window_cancellable->is_cancelled())
+        return;
+    m_waiting_run = Gio::Cancellable::create();
+    m_views.browser.read_body_html(m_waiting_run->gobj(), [this](std::optional<std::string> body_html) {
+        page_text_arrived(std::move(body_html));
+    });
+}
+
+// A cancelled read never answers, so the run it belonged to simply ends.
+void PageViewDriver::cancel_waiting_run()
+{
+    if (m_waiting_run)
+        m_waiting_run->cancel();
+    m_waiting_run.reset();
+}
+
+// A view with nothing loaded, or a document without a body, gives an empty page; the files are
+// written and the views pointed at them all the same.
+void PageViewDriver::page_text_arrived(std::optional<std::string> body_html)
+{
+    m_waiting_run.reset();
+    PageViewsUpdate update = update_page_views(m_files, body_html.value_or(""), m_views.browser.LocationURL());
+    m_references = std::move(update.references);
+    m_unreported_failure = failure_summary(update.failures);
+    m_generated_loads_pending = kGeneratedViewCount;
+    show_generated_page(m_views.source_code, WorkFile::Source);
+    show_generated_page(m_views.images, WorkFile::ImagePage);
+}
+
+void PageViewDriver::show_generated_page(platform::WebView& view, WorkFile file)
+{
+    view.Navigate2(m_files.path(file).string());
+}
+
+void PageViewDriver::generated_view_loaded()
+{
+    if (m_generated_loads_pending == 0)
+        return;
+    --m_generated_loads_pending;
+    if (!m_unreported_failure.empty())
+        m_write_failure.emit(m_unreported_failure);
+    if (m_generated_loads_pending == 0)
+        m_unreported_failure.clear();
+}
+
+}

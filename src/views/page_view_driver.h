@@ -1,0 +1,61 @@
+#pragma once
+
+#include "analysis/reference_list.h"
+#include "platform/web_view.h"
+#include "views/work_files.h"
+
+#include <giomm/cancellable.h>
+#include <sigc++/signal.h>
+#include <sigc++/trackable.h>
+
+#include <optional>
+#include <string>
+
+namespace quillet {
+
+// The views of one window that a page-view run reads and rebuilds.
+struct PageViews {
+    platform::WebView& browser;     // the page shown, read by every run
+    platform::WebView& source_code; // shows "source.htm"
+    platform::WebView& images;      // shows "imagepage.html"
+};
+
+// Rebuilds the "Source Code" and "Images" views for the page of the "Browser" view. The page text
+// arrives asynchronously; a run asked for while another still waits for it takes its place, so
+// runs never interleave and the views end showing the latest page.
+class PageViewDriver : public sigc::trackable {
+public:
+    // Each run replaces `references` with the page's lists. Cancelling `window_cancellable` (when
+    // the window goes away) drops the run that waits, as does destroying the driver.
+    PageViewDriver(PageViews views, const WorkFiles& files, PageReferences& references,
+                   Glib::RefPtr<Gio::Cancellable> window_cancellable);
+    ~PageViewDriver();
+    PageViewDriver(const PageViewDriver&) = delete;
+    PageViewDriver& operator=(const PageViewDriver&) = delete;
+
+    // Writes the work files for the page shown and points the generated views at them.
+    void RefreshPageViews();
+
+    // Says which work files the last run could not write (they keep their former content). Raised
+    // as each generated view finishes loading, after the views' own status texts.
+    sigc::signal<void(const std::string& message)>& write_failure() { return m_write_failure; }
+
+private:
+    void cancel_waiting_run();
+    void page_text_arrived(std::optional<std::string> body_html);
+    void show_generated_page(platform::WebView& view, WorkFile file);
+    void generated_view_loaded();
+
+    PageViews m_views;
+    const WorkFiles& m_files;
+    PageReferences& m_references;
+    Glib::RefPtr<Gio::Cancellable> m_window_cancellable;
+    gulong m_window_cancelled_handler = 0;
+    Glib::RefPtr<Gio::Cancellable> m_waiting_run; // set while a run waits for its page text
+
+    std::string m_unreported_failure;
+    int m_generated_loads_pending = 0;
+    sigc::signal<void(const std::string&)> m_write_failure;
+};
+
+}

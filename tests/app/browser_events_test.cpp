@@ -1,0 +1,180 @@
+#include "browsing_window.h"
+
+#include "support/main_loop.h"
+#include "ui/brand_identity.h"
+#include "ui/brand_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+namespace quillet {
+namespace {
+
+using namespace std::chrono_literals;
+using test::BrowsingWindow;
+
+constexpr auto kSettleTime = 500ms;
+
+struct ProgressReport {
+    int view;
+    int progress;
+    int maximum;
+};
+
+struct ProgressCase {
+    const char* name;
+    std::vector<ProgressReport> reports;
+    double maximum;
+    double value;
+};
+
+void PrintTo(const ProgressCase& table_case, std::ostream* stream)
+{
+    *stream << table_case.name;
+}
+
+// The window's part: which views drive the bar, and the order that lets the bar take any maximum.
+class ProgressBar : public BrowsingWindow, public testing::WithParamInterface<ProgressCase> {};
+
+TEST_P(ProgressBar, EndsWithTheStatedMaximumAndValue)
+{
+    for (const ProgressReport& report : GetParam().reports)
+        window().wb(report.view).ProgressChange().emit(report.progress, report.maximum);
+    EXPECT_DOUBLE_EQ(window().pb1.get_max_value(), GetParam().maximum);
+    EXPECT_FLOAT_EQ(static_cast<float>(window().pb1.get_value()), static_cast<float>(GetParam().value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProgressBar,
+    testing::Values(ProgressCase{"ZeroMaximumLeavesTheBar", {{0, 40, 100}, {0, 70, 0}}, 100, 40},
+                    ProgressCase{"GeneratedViewsLeaveTheBar", {{0, 40, 100}, {1, 70, 100}, {2, 90, 100}}, 100, 40},
+                    ProgressCase{"MaximumShrinksBelowTheValue", {{0, 500, 1000}, {0, 5, 10}}, 10, 5},
+                    ProgressCase{"MaximumGrows", {{0, 5, 10}, {0, 500, 1000}}, 1000, 500}),
+    [](const testing::TestParamInfo<ProgressCase>& info) { return info.param.name; });
+
+class BrowserEvents : public BrowsingWindow {};
+
+TEST_F(BrowserEvents, ProgressBarFollowsALoadAndEndsEmpty)
+{
+    std::vector<double> values;
+    window().pb1.property_value().signal_changed().connect([&] { values.push_back(window().pb1.get_value()); });
+    enter_address(serve_page("/page.html", "Page", "<p>page</p>"));
+    ASSERT_TRUE(wait_for_page_views());
+
+    ASSERT_FALSE(values.empty());
+    EXPECT_DOUBLE_EQ(*std::max_element(values.begin(), values.end()), 100.0);
+    EXPECT_DOUBLE_EQ(window().pb1.get_max_value(), 100.0);
+    EXPECT_FLOAT_EQ(static_cast<float>(window().pb1.get_value()), 0.01F);
+}
+
+TEST_F(BrowserEvents, TitleChangeInTheImagesViewLeavesCaptionAndAddressBox)
+{
+    const std::string page = serve_page("/page.html", "Page", "<p>page</p>");
+    enter_address(page);
+    ASSERT_TRUE(wait_for_page_views());
+    const std::string caption = window().get_title();
+    ASSERT_EQ(caption, main_window_caption(brand_identity(), "Page"));
+
+    window().wb(kImagesView).Navigate(serve_page("/other.html", "Other Title", "<p>other</p>"));
+    ASSERT_TRUE(test::pump_until([&] { return window().wb(kImagesView).LocationName() == "Other Title"; }));
+    test::pump_for(kSettleTime);
+
+    EXPECT_EQ(std::string(window().get_title()), caption);
+    EXPECT_EQ(window().txtUrl.get_text().raw(), page);
+}
+
+// The page moves on by itself, as a followed link would; the address box and caption follow it.
+TEST_F(BrowserEvents, AddressBoxAndCaptionFollowThePageOverWhatIsBeingTyped)
+{
+    const std::string target = serve_page("/target.html", "", "<p>no title</p>");
+    m_server.serve("/start.html", "text/html",
+                   "<html><head><title>Start</title><meta http-equiv=\"refresh\" content=\"1; url=target.html\">"
+                   "</head><body>start</body></html>");
+    enter_address(m_server.address("/start.html"));
+    ASSERT_TRUE(wait_for_page_views());
+    window().txtUrl.set_text("something being typed");
+
+    ASSERT_TRUE(wait_for_page_views());
+    EXPECT_EQ(window().wb(kBrowserView).LocationURL(), target);
+    EXPECT_EQ(window().txtUrl.get_text().raw(), target);
+    EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), target));
+}
+
+TEST_F(BrowserEvents, FailedLoadCompletesAndTheProgramKeepsWorking)
+{
+    std::string unreachable;
+    {
+        const test::TestHttpServer gone;
+        unreachable = gone.address("/nowhere.html");
+    }
+    std::vector<std::string> statuses;
+    window().wb(kBrowserView).StatusTextChange().connect([&](const std::string& text) { statuses.push_back(text); });
+
+    enter_address(unreachable);
+    ASSERT_TRUE(wait_for_page_views());
+    ASSERT_FALSE(statuses.empty());
+    const std::string error = statuses.back();
+    EXPECT_NE(error, "Done");
+    EXPECT_NE(test::body_of(window().wb(kBrowserView)).value_or("").find(error), std::string::npos);
+    EXPECT_NE(work_file(WorkFile::Source).find(error), std::string::npos) << "the error page's source is shown";
+    EXPECT_EQ(window().txtUrl.get_text().raw(), unreachable);
+
+    enter_address(serve_page("/page.html", "Page", "<p>working again</p>"));
+    ASSERT_TRUE(wait_for_page_views());
+    EXPECT_NE(work_file(WorkFile::Source).find("working again"), std::string::npos);
+}
+
+class UnwritableWorkFile : public BrowsingWindow {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directory(m_program.path() / file_name_of(WorkFile::Source));
+        BrowsingWindow::SetUp();
+    }
+};
+
+TEST_F(UnwritableWorkFile, IsNamedInTheStatusBarWhileTheOtherFilesAreStillWritten)
+{
+    enter_address(serve_page("/page.html", "Page", "<img src=\"a.gif\">"));
+    ASSERT_TRUE(wait_for_page_views());
+    test::pump_for(kSettleTime);
+
+    const std::string source = (m_program.path() / file_name_of(WorkFile::Source)).string();
+    EXPECT_EQ(window().sb1.panel_text(1), "Work files: cannot write " + source + ": Is a directory");
+    EXPECT_NE(work_file(WorkFile::ImagePage).find("a.gif"), std::string::npos);
+}
+
+// Prints the time from the end of a large page's load to both generated views having loaded.
+TEST_F(BrowserEvents, LargePageTiming)
+{
+    constexpr int kImages = 2000;
+    const std::string gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xf9\x04\x01\x00\x00\x00\x00,"
+                          "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                          43);
+    std::string body;
+    const std::string filler(500, 'x');
+    for (int image = 0; image < kImages; ++image) {
+        const std::string path = "/big/img/" + std::to_string(image) + ".gif";
+        m_server.serve(path, "image/gif", gif);
+        body += "<p>" + filler + " <img src=\"img/" + std::to_string(image) + ".gif\"></p>\n";
+    }
+    const std::string page = serve_page("/big/page.html", "Big", body);
+
+    std::chrono::steady_clock::time_point loaded;
+    window().wb(kBrowserView).DownloadComplete().connect([&] { loaded = std::chrono::steady_clock::now(); });
+    enter_address(page);
+    ASSERT_TRUE(wait_for_page_views());
+    const auto shown = std::chrono::steady_clock::now();
+
+    EXPECT_EQ(window().page_references().image_tags.size(), static_cast<std::size_t>(kImages));
+    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(shown - loaded).count();
+    std::cout << "[ FIGURE   ] page of " << body.size() / 1024 << " KiB with " << kImages
+              << " images: generated views shown " << milliseconds << " ms after the page loaded\n";
+}
+
+}
+}

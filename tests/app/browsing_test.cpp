@@ -1,0 +1,182 @@
+#include "browsing_window.h"
+
+#include "support/main_loop.h"
+#include "ui/brand_identity.h"
+#include "ui/brand_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace quillet {
+namespace {
+
+using namespace std::chrono_literals;
+using test::BrowsingWindow;
+
+constexpr auto kSettleTime = 500ms;
+
+class Browsing : public BrowsingWindow {
+protected:
+    // A page in a directory, with one image tag and one link to an image file.
+    std::string serve_gallery()
+    {
+        return serve_page("/site/dir/gallery.html", "Gallery",
+                          "<img src=\"pics/cat.gif\">\n<a href=\"big/dog.jpg\">a dog</a>");
+    }
+
+    std::string source_code_shown() { return test::body_of(window().wb(kSourceCodeView)).value_or(""); }
+};
+
+TEST_F(Browsing, PageLoadFillsTheListsTheFilesAndBothGeneratedViews)
+{
+    const std::string gallery = serve_gallery();
+    enter_address(gallery);
+    ASSERT_TRUE(wait_for_page_views());
+
+    const std::string cat = m_server.address("/site/dir/pics/cat.gif");
+    const std::string dog = m_server.address("/site/dir/big/dog.jpg");
+    EXPECT_EQ(window().page_references().image_tags, (ReferenceList{{cat, "cat.gif"}}));
+    EXPECT_EQ(window().page_references().image_links, (ReferenceList{{dog, "dog.jpg"}}));
+    EXPECT_NE(work_file(WorkFile::Source).find("<a href='" + cat + "'>cat.gif</a>"), std::string::npos);
+    EXPECT_NE(work_file(WorkFile::Source).find("<a href='" + dog + "'>dog.jpg</a>"), std::string::npos);
+    EXPECT_NE(work_file(WorkFile::ImagePage).find("<img src='" + cat + "'>"), std::string::npos);
+    EXPECT_EQ(work_file(WorkFile::CheckImages), "\r\n");
+    EXPECT_EQ(window().wb(kSourceCodeView).LocationURL(), work_file_uri(WorkFile::Source));
+    EXPECT_EQ(window().wb(kImagesView).LocationURL(), work_file_uri(WorkFile::ImagePage));
+    EXPECT_NE(source_code_shown().find("cat.gif"), std::string::npos);
+
+    EXPECT_EQ(window().txtUrl.get_text().raw(), gallery);
+    EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), "Gallery"));
+    EXPECT_EQ(window().sb1.panel_text(1), "Done");
+    EXPECT_EQ(window().TabStrip1.get_current_page(), kBrowserView);
+}
+
+TEST_F(Browsing, EnterOnTheSourceCodeTabKeepsItAndShowsTheNewPagesSource)
+{
+    window().SelectView(kSourceCodeView);
+    enter_address(serve_page("/news.html", "News", "<p>fresh headline</p>"));
+    ASSERT_TRUE(wait_for_page_views());
+
+    EXPECT_EQ(window().TabStrip1.get_current_page(), kSourceCodeView);
+    EXPECT_TRUE(window().wb(kSourceCodeView).Visible());
+    EXPECT_FALSE(window().wb(kBrowserView).Visible());
+    EXPECT_NE(source_code_shown().find("fresh headline"), std::string::npos);
+}
+
+TEST_F(Browsing, BackInTheImagesViewMovesThatViewOnly)
+{
+    const std::string gallery = serve_gallery();
+    enter_address(gallery);
+    ASSERT_TRUE(wait_for_page_views());
+    const std::string cat_page = serve_page("/cat.html", "Cat", "<p>cat</p>");
+    window().SelectView(kImagesView);
+    // As a click on a picture in the "Images" view would.
+    window().wb(kImagesView).Navigate(cat_page);
+    ASSERT_TRUE(loads(kImagesView).wait_for(loads(kImagesView).count() + 1));
+    const int source_code_loads = loads(kSourceCodeView).count();
+    const int browser_loads = loads(kBrowserView).count();
+
+    window().cmbBack.activate();
+    const std::string image_page = work_file_uri(WorkFile::ImagePage);
+    ASSERT_TRUE(test::pump_until([&] { return window().wb(kImagesView).LocationURL() == image_page; }));
+    test::pump_for(kSettleTime);
+
+    EXPECT_EQ(window().wb(kBrowserView).LocationURL(), gallery);
+    EXPECT_EQ(loads(kBrowserView).count(), browser_loads);
+    EXPECT_EQ(loads(kSourceCodeView).count(), source_code_loads) << "a load in the Images view rebuilds nothing";
+    EXPECT_EQ(window().TabStrip1.get_current_page(), kImagesView);
+
+    window().cmdForward.activate();
+    EXPECT_TRUE(test::pump_until([&] { return window().wb(kImagesView).LocationURL() == cat_page; }));
+}
+
+TEST_F(Browsing, UpDirGoesToTheParentAddressOnTheBrowserTab)
+{
+    const std::string directory = serve_page("/site/", "Site", "<p>site index</p>");
+    enter_address(serve_page("/site/dir/", "Directory", "<p>directory</p>"));
+    ASSERT_TRUE(wait_for_page_views());
+    window().SelectView(kImagesView);
+
+    window().cmdBackDir.activate();
+    ASSERT_TRUE(test::pump_until([&] { return window().TabStrip1.get_current_page() == kBrowserView; }));
+    EXPECT_EQ(window().txtUrl.get_text().raw(), directory);
+    EXPECT_TRUE(window().wb(kBrowserView).Visible());
+    ASSERT_TRUE(wait_for_page_views());
+    EXPECT_EQ(window().wb(kBrowserView).LocationURL(), directory);
+    EXPECT_NE(source_code_shown().find("site index"), std::string::npos);
+}
+
+TEST_F(Browsing, RefreshReloadsTheBrowserViewOnTheBrowserTab)
+{
+    enter_address(serve_page("/news.html", "News", "<p>morning edition</p>"));
+    ASSERT_TRUE(wait_for_page_views());
+    serve_page("/news.html", "News", "<p>evening edition</p>");
+    window().SelectView(kImagesView);
+
+    window().cmdRefresh.activate();
+    ASSERT_TRUE(test::pump_until([&] { return window().TabStrip1.get_current_page() == kBrowserView; }));
+    EXPECT_TRUE(window().wb(kBrowserView).Visible());
+    EXPECT_FALSE(window().wb(kImagesView).Visible());
+    ASSERT_TRUE(test::pump_until([&] { return m_server.requests("/news.html") == 2; }));
+    EXPECT_TRUE(test::pump_until([&] { return source_code_shown().find("evening edition") != std::string::npos; }));
+}
+
+TEST_F(Browsing, RefreshAskedForTwiceQuicklyEndsShowingTheLatestPage)
+{
+    enter_address(serve_page("/news.html", "News", "<p>edition one</p>"));
+    ASSERT_TRUE(wait_for_page_views());
+    m_server.serve("/news.html", "text/html", "<html><body><img src=\"two.gif\">edition two</body></html>", 300ms);
+
+    window().cmdRefresh_Click();
+    window().cmdRefresh_Click();
+    ASSERT_TRUE(test::pump_until([&] { return work_file(WorkFile::Source).find("edition two") != std::string::npos; }));
+    ASSERT_TRUE(test::pump_until([&] { return source_code_shown().find("edition two") != std::string::npos; }));
+    test::pump_for(kSettleTime);
+
+    EXPECT_NE(work_file(WorkFile::Source).find("edition two"), std::string::npos);
+    EXPECT_NE(source_code_shown().find("edition two"), std::string::npos);
+    EXPECT_NE(test::body_of(window().wb(kImagesView)).value_or("").find("two.gif"), std::string::npos);
+    EXPECT_EQ(window().page_references().image_tags.size(), 1U);
+}
+
+TEST_F(Browsing, SendPageToBrowserTabLoadsTheImagesViewsPageInTheBrowserView)
+{
+    enter_address(serve_gallery());
+    ASSERT_TRUE(wait_for_page_views());
+    window().SelectView(kImagesView);
+
+    window().Command1.activate();
+    ASSERT_TRUE(test::pump_until([&] { return window().TabStrip1.get_current_page() == kBrowserView; }));
+    EXPECT_EQ(window().txtUrl.get_text().raw(), work_file_uri(WorkFile::ImagePage));
+    ASSERT_TRUE(wait_for_page_views());
+    EXPECT_EQ(window().wb(kBrowserView).LocationURL(), work_file_uri(WorkFile::ImagePage));
+    EXPECT_TRUE(window().wb(kBrowserView).Visible());
+}
+
+TEST_F(Browsing, SendPageToBrowserTabOnTheBrowserTabReloadsTheCurrentPage)
+{
+    const std::string news = serve_page("/news.html", "News", "<p>news</p>");
+    enter_address(news);
+    ASSERT_TRUE(wait_for_page_views());
+    window().txtUrl.set_text("half-typed");
+
+    window().Command1_Click();
+    EXPECT_EQ(window().txtUrl.get_text().raw(), news);
+    ASSERT_TRUE(wait_for_page_views());
+    EXPECT_EQ(m_server.requests("/news.html"), 2);
+}
+
+TEST_F(Browsing, StopLeavesTheBrowserViewOnItsPage)
+{
+    enter_address(serve_page("/news.html", "News", "<p>news</p>"));
+    ASSERT_TRUE(wait_for_page_views());
+    m_server.serve("/slow.html", "text/html", "<html><body>slow</body></html>", 5s);
+    window().wb(kBrowserView).Navigate(m_server.address("/slow.html"));
+    ASSERT_TRUE(test::pump_until([&] { return m_server.requests("/slow.html") == 1; }));
+
+    window().cmdStop.activate();
+    ASSERT_TRUE(wait_for_page_views()) << "a stopped load completes too";
+    EXPECT_NE(source_code_shown().find("news"), std::string::npos);
+}
+
+}
+}

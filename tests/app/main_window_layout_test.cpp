@@ -1,0 +1,100 @@
+#include "app/main_window.h"
+
+#include "app_test_files.h"
+#include "support/main_loop.h"
+#include "support/temp_directory.h"
+#include "ui/brand_identity.h"
+#include "ui/program_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace quillet {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Where `control` has been placed, in pixels of the client area below the menu bar, where the
+// controls' container starts.
+Rect placed_rect(Gtk::Widget& control)
+{
+    const Gtk::Allocation allocation = control.get_allocation();
+    return {allocation.get_x(), allocation.get_y(), allocation.get_width(), allocation.get_height()};
+}
+
+class MainWindowLayout : public testing::TestWithParam<Size> {
+protected:
+    void SetUp() override
+    {
+        LoadBrandIdentity();
+        ProgramSettings(brand_identity().ProductTitle)
+            .set_home_page(test::write_page(m_pages.path() / "home.html", "Home", "<p>home</p>"));
+        m_window = std::make_unique<Form1>(m_program.path());
+        m_window->present();
+        ASSERT_TRUE(test::pump_until([&] { return m_window->get_mapped() && m_window->get_width() > 0; }));
+    }
+
+    // Resizes the real window and waits until it has been laid out at the new size.
+    void resize_window(Size pixels)
+    {
+        m_window->set_default_size(pixels.width, pixels.height);
+        ASSERT_TRUE(test::pump_until([&] {
+            return m_window->get_width() == pixels.width && m_window->get_height() == pixels.height;
+        })) << m_window->get_width() << "x" << m_window->get_height();
+        test::pump_for(100ms);
+    }
+
+    Size client_size() { return {m_window->get_width(), m_window->get_height() - m_window->menu_bar.get_height()}; }
+
+    test::TempDirectory m_pages;
+    test::TempDirectory m_program;
+    std::unique_ptr<Form1> m_window;
+};
+
+TEST_P(MainWindowLayout, AResizeLaysOutTheControlsForTheNewSize)
+{
+    resize_window(GetParam());
+
+    const Size client = client_size();
+    const LayoutRects expected = LayoutControls(outer_size_from_client_pixels(client), design_layout_rects());
+    Form1& window = *m_window;
+    EXPECT_EQ(placed_rect(window.TabStrip1), pixels_from_twips(expected.tab_strip));
+    EXPECT_EQ(placed_rect(window.txtUrl), pixels_from_twips(expected.address_box));
+    EXPECT_EQ(placed_rect(window.cmdGo), pixels_from_twips(expected.go_button));
+    EXPECT_EQ(placed_rect(window.cmdWebsite), pixels_from_twips(expected.website_button));
+    EXPECT_EQ(placed_rect(window.sb1), pixels_from_twips(expected.status_bar));
+    EXPECT_EQ(placed_rect(window.pb1), pixels_from_twips(expected.progress_bar));
+    EXPECT_EQ(placed_rect(window.cmbBack), pixels_from_twips(kBackButtonRect)) << "the top row never moves";
+    EXPECT_EQ(placed_rect(window.Text1), pixels_from_twips(kUrlCaptionRect));
+
+    const Rect status_bar = placed_rect(window.sb1);
+    EXPECT_EQ(status_bar.top + status_bar.height, client.height) << "docked along the bottom edge";
+    const Rect progress = placed_rect(window.pb1);
+    EXPECT_GE(progress.left, 0);
+    EXPECT_LE(progress.left + progress.width, client.width) << "the progress bar lies wholly inside the window";
+    EXPECT_LE(progress.top + progress.height, client.height);
+}
+
+// Only the visible view is allocated; each one, once shown, lies where the layout put all three.
+TEST_P(MainWindowLayout, EveryViewFillsTheTabStripsPage)
+{
+    resize_window(GetParam());
+
+    const Rect expected = pixels_from_twips(
+        LayoutControls(outer_size_from_client_pixels(client_size()), design_layout_rects()).views);
+    for (int view = 0; view < kViewCount; ++view) {
+        m_window->SelectView(view);
+        Gtk::Widget& shown = m_window->wb(view).widget();
+        EXPECT_TRUE(test::pump_until([&] { return placed_rect(shown) == expected; })) << view;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowSizes, MainWindowLayout,
+                         testing::Values(Size{1000, 760}, Size{640, 480}, Size{1200, 700}, Size{700, 780}),
+                         [](const testing::TestParamInfo<Size>& info) {
+                             return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+                         });
+
+}
+}
