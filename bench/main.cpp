@@ -46,24 +46,46 @@ struct Measurement {
     std::size_t extra_bytes = 0;   // the highest heap peak of a run beyond what was live before it
 };
 
-Measurement measure(const std::function<void()>& run, int runs)
+constexpr Measurement kNoRunYet = {1e30, 0};
+
+void measure_once(const std::function<void()>& run, Measurement& best)
 {
-    Measurement result{1e30, 0};
-    for (int i = 0; i < runs; ++i) {
-        const std::size_t live_before = live_heap_bytes();
-        reset_heap_peak();
-        const double start = thread_seconds();
-        run();
-        result.seconds = std::min(result.seconds, thread_seconds() - start);
-        result.extra_bytes = std::max(result.extra_bytes, peak_heap_bytes() - live_before);
-    }
-    return result;
+    const std::size_t live_before = live_heap_bytes();
+    reset_heap_peak();
+    const double start = thread_seconds();
+    run();
+    best.seconds = std::min(best.seconds, thread_seconds() - start);
+    best.extra_bytes = std::max(best.extra_bytes, peak_heap_bytes() - live_before);
 }
 
+Measurement measure(const std::function<void()>& run, int runs)
+{
+    Measurement best = kNoRunYet;
+    for (int i = 0; i < runs; ++i)
+        measure_once(run, best);
+    return best;
+}
+
+// Runs `first` and `second` by turns, so that a change in the machine's load falls on both alike.
+std::pair<Measurement, Measurement> measure_by_turns(const std::function<void()>& first,
+                                                     const std::function<void()>& second, int runs)
+{
+    std::pair<Measurement, Measurement> best = {kNoRunYet, kNoRunYet};
+    for (int i = 0; i < runs; ++i) {
+        measure_once(first, best.first);
+        measure_once(second, best.second);
+    }
+    return best;
+}
+
+// The 1 MB and 10 MB pages get as many runs as each other, so that neither has more chances at
+// a quiet moment; huge pages get a few.
 int runs_for(std::size_t bytes)
 {
-    return std::clamp(static_cast<int>(100 * kMegabyte / static_cast<double>(bytes)), 3, 20);
+    return std::clamp(static_cast<int>(200 * kMegabyte / static_cast<double>(bytes)), 3, 20);
 }
+
+constexpr int kRunsByTurns = 30;
 
 class TemporaryDirectory {
 public:
@@ -196,22 +218,31 @@ void measure_large_pages()
     }
 }
 
-void print_targets(const PageFigures& figures_1, const PageFigures& figures_10, double page_10_size,
-                   double reference_seconds)
+// The targets are judged on the 1 MB and 10 MB analyses run by turns.
+void print_targets(const std::string& page_1, const std::string& page_10, const PageFigures& figures_1,
+                   const PageFigures& figures_10)
 {
-    const double ratio = figures_10.in_memory.seconds / figures_1.in_memory.seconds;
-    std::printf("\n10 MB time / 1 MB time: %.2f (in memory), %.2f (through files)\n", ratio,
+    const auto [memory_1, memory_10] = measure_by_turns([&] { analyse_page(page_1, kPageAddress); },
+                                                        [&] { analyse_page(page_10, kPageAddress); }, kRunsByTurns);
+    const double page_10_size = static_cast<double>(page_10.size());
+    const double ratio = memory_10.seconds / memory_1.seconds;
+    std::printf("\n1 MB and 10 MB in memory by turns, best of %d each: %.2f ms and %.2f ms, %.0f MB/s on 10 MB\n",
+                kRunsByTurns, memory_1.seconds * 1e3, memory_10.seconds * 1e3,
+                page_10_size / kMegabyte / memory_10.seconds);
+    std::printf("10 MB time / 1 MB time: %.2f (in memory, by turns), %.2f (through files)\n", ratio,
                 figures_10.through_files.seconds / figures_1.through_files.seconds);
-    const double speed_up = reference_seconds / figures_1.in_memory.seconds;
+    const double reference_seconds = reference_analysis_seconds(page_1);
+    const double speed_up = reference_seconds / memory_1.seconds;
     std::printf("literal reference on 1 MB: %.1f ms, %.0fx slower than the analysis\n", reference_seconds * 1e3,
                 speed_up);
 
     std::printf("\nTargets:\n");
-    print_verdict(">= 300 MB/s in memory on 10 MB", page_10_size / kMegabyte / figures_10.in_memory.seconds >= 300);
+    print_verdict(">= 300 MB/s in memory on 10 MB", page_10_size / kMegabyte / memory_10.seconds >= 300);
     print_verdict("10 MB time <= 11x the 1 MB time", ratio <= 11);
     print_verdict(">= 100x faster than the literal reference on 1 MB", speed_up >= 100);
     print_verdict("memory <= 4x page size beyond the page (10 MB, in memory)",
-                  static_cast<double>(figures_10.in_memory.extra_bytes) <= 4 * page_10_size);
+                  static_cast<double>(std::max(memory_10.extra_bytes, figures_10.in_memory.extra_bytes)) <=
+                      4 * page_10_size);
 }
 
 }
@@ -235,6 +266,6 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         measure_page(fs::path(argv[i]).filename().string(), read_file(argv[i]));
 
-    print_targets(figures_1, figures_10, static_cast<double>(page_10.size()), reference_analysis_seconds(page_1));
+    print_targets(page_1, page_10, figures_1, figures_10);
     return 0;
 }

@@ -19,6 +19,16 @@ constexpr bool is_ascii_letter(char c)
     return to_lower_ascii(c) >= 'a' && to_lower_ascii(c) <= 'z';
 }
 
+constexpr bool is_ascii_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+constexpr bool is_line_break(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
 // The blanks that may separate attributes of an HTML tag.
 constexpr bool is_html_space(char c)
 {
@@ -27,7 +37,21 @@ constexpr bool is_html_space(char c)
 
 std::string to_lower_ascii(std::string_view text);
 
-bool starts_with_ignoring_case(std::string_view text, std::string_view prefix);
+inline bool starts_with_ignoring_case(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (to_lower_ascii(text[i]) != to_lower_ascii(prefix[i]))
+            return false;
+    }
+    return true;
+}
+
+inline bool equals_ignoring_case(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && starts_with_ignoring_case(a, b);
+}
 
 // The position of the first occurrence of `pattern` at or after `from`, or npos. Linear in the
 // length of the searched text for the short patterns used here.

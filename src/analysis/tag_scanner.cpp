@@ -40,7 +40,7 @@ std::optional<std::string> reference_in_region(std::string_view region, std::str
 
     std::string reference = replace_all_ignoring_case(attribute_value(value_text), "href=", "");
     // A value broken over lines is one address, as a browser reads it.
-    std::erase_if(reference, [](char c) { return c == '\r' || c == '\n'; });
+    std::erase_if(reference, is_line_break);
     return reference;
 }
 
@@ -57,12 +57,8 @@ void collect_tag_references(std::string_view page_text, std::string_view page_ad
         if (!pattern.admits(*region))
             continue;
         const std::optional<std::string> reference = reference_in_region(*region, pattern.attribute);
-        if (!reference)
-            continue;
-        std::string file_name = UrlFileName(*reference);
-        if (appender.lists(file_name))
-            continue;
-        appender.append({resolver.resolve(*reference), std::move(file_name)});
+        if (reference)
+            appender.append(UrlFileName(*reference), [&] { return resolver.resolve(*reference); });
     }
 }
 

@@ -3,8 +3,10 @@
 #include "analysis/reference_list.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
 
 namespace quillet {
 
@@ -14,32 +16,38 @@ class UniqueReferenceAppender {
 public:
     explicit UniqueReferenceAppender(ReferenceList& list);
 
-    bool lists(std::string_view file_name) const;
-
-    // Appends `reference` unless its file name is listed already.
-    void append(Reference reference);
+    // Appends a reference to `file_name` unless that name is listed already; `address_of` gives
+    // its address, and is only called for a name not listed yet.
+    template <typename AddressOf>
+    void append(std::string file_name, const AddressOf& address_of)
+    {
+        const std::uint32_t hash = hash_of(file_name);
+        if (indexes(file_name, hash))
+            return;
+        m_list.push_back({address_of(), std::move(file_name)});
+        index_entry(m_list.size() - 1, hash);
+    }
 
 private:
-    // The set holds list positions and compares them by their file names, so that no file name
-    // is stored twice.
-    struct FileNameOf {
-        const ReferenceList* list;
-        std::string_view operator()(std::string_view file_name) const { return file_name; }
-        std::string_view operator()(std::size_t index) const { return (*list)[index].file_name; }
+    // A slot of the open-addressing table: a list position and part of the hash of its file name,
+    // so that no file name is stored twice and most mismatches never reach the list. Eight bytes
+    // keep the table small; a page never holds four billion references.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t position = kEmpty;
     };
-    struct FileNameHash : FileNameOf {
-        using is_transparent = void;
-        template <typename Key>
-        std::size_t operator()(const Key& key) const { return std::hash<std::string_view>{}(FileNameOf::operator()(key)); }
-    };
-    struct SameFileName : FileNameOf {
-        using is_transparent = void;
-        template <typename A, typename B>
-        bool operator()(const A& a, const B& b) const { return FileNameOf::operator()(a) == FileNameOf::operator()(b); }
-    };
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
+
+    static std::uint32_t hash_of(std::string_view file_name);
+    bool indexes(std::string_view file_name, std::uint32_t hash) const;
+    // Indexes the entry at `position`, whose file name the table does not hold yet.
+    void index_entry(std::size_t position, std::uint32_t hash);
+    std::size_t free_slot_for(std::uint32_t hash) const;
+    void grow();
 
     ReferenceList& m_list;
-    std::unordered_set<std::size_t, FileNameHash, SameFileName> m_listed;
+    std::vector<Slot> m_slots; // a power of two in size, never more than half full
+    std::size_t m_indexed = 0;
 };
 
 }

@@ -8,14 +8,9 @@ namespace {
 
 constexpr std::string_view kSchemeSeparator = "://";
 
-constexpr bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 constexpr bool is_scheme_character(char c)
 {
-    return is_ascii_letter(c) || is_digit(c) || c == '+' || c == '-' || c == '.';
+    return is_ascii_letter(c) || is_ascii_digit(c) || c == '+' || c == '-' || c == '.';
 }
 
 // The start of the scheme name that ends at `name_end`, or name_end when there is none.
@@ -42,14 +37,21 @@ std::optional<SchemePrefix> find_scheme_prefix(std::string_view text)
     return std::nullopt;
 }
 
-bool starts_with_scheme(std::string_view reference)
+std::string_view leading_scheme_name(std::string_view reference)
 {
     if (reference.empty() || !is_ascii_letter(reference.front()))
-        return false;
+        return {};
     std::size_t name_end = 1;
     while (name_end < reference.size() && is_scheme_character(reference[name_end]))
         ++name_end;
-    return name_end < reference.size() && reference[name_end] == ':';
+    if (name_end == reference.size() || reference[name_end] != ':')
+        return {};
+    return reference.substr(0, name_end);
+}
+
+bool starts_with_scheme(std::string_view reference)
+{
+    return !leading_scheme_name(reference).empty();
 }
 
 }

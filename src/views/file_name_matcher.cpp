@@ -1,8 +1,7 @@
 #include "views/file_name_matcher.h"
 
 #include <algorithm>
-#include <queue>
-#include <span>
+#include <cstdint>
 
 namespace quillet {
 
@@ -11,6 +10,9 @@ namespace {
 // The longest name starting in a block is known once the automaton has read that many bytes
 // beyond the block, so blocks of at least this size keep that extra reading small.
 constexpr std::size_t kMinimumBlock = std::size_t{1} << 16;
+
+// How many states ahead the breadth-first walk asks for the memory of the states it will visit.
+constexpr std::size_t kPrefetchDistance = 16;
 
 constexpr std::uint32_t kNoName = UINT32_MAX;
 constexpr std::uint32_t kNoNode = UINT32_MAX;
@@ -21,141 +23,118 @@ unsigned char matched_byte(char c)
     return c == '\r' ? '\n' : static_cast<unsigned char>(c);
 }
 
-// The page bytes that match one byte of a name: itself, or both CR and LF.
-struct MatchingBytes {
-    std::array<unsigned char, 2> bytes{};
-    std::size_t count = 0;
+// The reversed names as a trie whose children form linked lists, so that building it allocates
+// nothing per node; the automaton lays it out afresh.
+class ReversedNameTrie {
+public:
+    struct Node {
+        std::uint32_t first_child = kNoNode;
+        std::uint32_t next_sibling = kNoNode;
+        unsigned char byte = 0;
+    };
 
-    std::span<const unsigned char> all() const { return std::span(bytes).first(count); }
-};
-
-MatchingBytes page_bytes_matching(char byte)
-{
-    if (matched_byte(byte) == '\n')
-        return {{'\r', '\n'}, 2};
-    return {{static_cast<unsigned char>(byte)}, 1};
-}
-
-constexpr std::array<unsigned char, 256> kEveryByte = [] {
-    std::array<unsigned char, 256> bytes{};
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<unsigned char>(i);
-    return bytes;
-}();
-
-// The reversed names as a trie whose children are linked lists, so that building it allocates
-// nothing per node; the automaton lays it out flat afterwards.
-struct Trie {
-    std::vector<std::uint32_t> first_child = {kNoNode};
-    std::vector<std::uint32_t> next_sibling = {kNoNode};
-    std::vector<unsigned char> byte = {0};
-    std::vector<std::uint32_t> name_ending_at = {kNoName};
-
-    explicit Trie(std::size_t most_nodes)
+    explicit ReversedNameTrie(const std::vector<std::string_view>& names)
     {
-        first_child.reserve(most_nodes);
-        next_sibling.reserve(most_nodes);
-        byte.reserve(most_nodes);
-        name_ending_at.reserve(most_nodes);
+        m_nodes.emplace_back();
+        m_name_ends.reserve(names.size());
+        for (const std::string_view name : names)
+            m_name_ends.push_back(name.empty() ? kNoNode : add_reversed(name));
     }
 
-    std::uint32_t child(std::uint32_t node, unsigned char wanted)
+    const std::vector<Node>& nodes() const { return m_nodes; }
+
+    // The node where each name given ends, or kNoNode for an empty name.
+    const std::vector<std::uint32_t>& name_ends() const { return m_name_ends; }
+
+private:
+    std::uint32_t add_reversed(std::string_view name)
     {
-        for (std::uint32_t c = first_child[node]; c != kNoNode; c = next_sibling[c]) {
-            if (byte[c] == wanted)
+        std::uint32_t node = kRoot;
+        for (auto c = name.rbegin(); c != name.rend(); ++c)
+            node = child_or_new(node, matched_byte(*c));
+        return node;
+    }
+
+    std::uint32_t child_or_new(std::uint32_t parent, unsigned char byte)
+    {
+        for (std::uint32_t c = m_nodes[parent].first_child; c != kNoNode; c = m_nodes[c].next_sibling) {
+            if (m_nodes[c].byte == byte)
                 return c;
         }
-        const auto created = static_cast<std::uint32_t>(byte.size());
-        first_child.push_back(kNoNode);
-        next_sibling.push_back(first_child[node]);
-        byte.push_back(wanted);
-        name_ending_at.push_back(kNoName);
-        first_child[node] = created;
+        const auto created = static_cast<std::uint32_t>(m_nodes.size());
+        m_nodes.push_back({kNoNode, m_nodes[parent].first_child, byte});
+        m_nodes[parent].first_child = created;
         return created;
     }
 
-    void add_reversed(std::string_view name, std::uint32_t index)
-    {
-        std::uint32_t node = 0;
-        for (auto c = name.rbegin(); c != name.rend(); ++c)
-            node = child(node, matched_byte(*c));
-        if (name_ending_at[node] == kNoName)
-            name_ending_at[node] = index;
-    }
+    std::vector<Node> m_nodes;
+    std::vector<std::uint32_t> m_name_ends;
 };
 
 }
 
 FileNameMatcher::FileNameMatcher(const std::vector<std::string_view>& names)
+    : m_endings(names)
 {
-    std::size_t name_bytes = 0;
-    for (const std::string_view name : names)
-        name_bytes += name.size();
-    Trie trie(name_bytes + 1);
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        m_name_lengths.push_back(names[index].size());
-        m_longest_name = std::max(m_longest_name, names[index].size());
-        if (names[index].empty())
-            continue;
-        trie.add_reversed(names[index], static_cast<std::uint32_t>(index));
-        mark_ending_pairs(names[index]);
+    for (const std::string_view name : names) {
+        m_name_lengths.push_back(name.size());
+        m_longest_name = std::max(m_longest_name, name.size());
     }
-
-    const std::size_t node_count = trie.byte.size();
-    m_first_edge.reserve(node_count + 1);
-    m_edge_bytes.reserve(node_count - 1);
-    m_edge_targets.reserve(node_count - 1);
-    for (std::uint32_t node = 0; node < node_count; ++node) {
-        m_first_edge.push_back(static_cast<std::uint32_t>(m_edge_targets.size()));
-        for (std::uint32_t c = trie.first_child[node]; c != kNoNode; c = trie.next_sibling[c]) {
-            m_edge_bytes.push_back(trie.byte[c]);
-            m_edge_targets.push_back(c);
-        }
-    }
-    m_first_edge.push_back(static_cast<std::uint32_t>(m_edge_targets.size()));
-
+    lay_out(names);
     m_root_next.fill(kRoot);
-    for (std::uint32_t c = trie.first_child[kRoot]; c != kNoNode; c = trie.next_sibling[c])
-        m_root_next[trie.byte[c]] = c;
+    const Node& root = m_nodes[kRoot];
+    for (State c = root.first_child; c < root.first_child + root.child_count; ++c)
+        m_root_next[m_nodes[c].byte] = c;
     m_root_next['\r'] = m_root_next['\n'];
-    link_failures(trie.name_ending_at);
+    link_failures();
 }
 
-void FileNameMatcher::mark_ending_pairs(std::string_view name)
+// In the order the trie made its nodes, each one giving its children a block of their own: the
+// children of a state lie side by side, the run of single children that spells the rest of a name
+// follows its branch point, and names made one after the other, which the page mostly holds in
+// that order too, stay close together.
+void FileNameMatcher::lay_out(const std::vector<std::string_view>& names)
 {
-    const MatchingBytes lasts = page_bytes_matching(name.back());
-    const MatchingBytes before_last = page_bytes_matching(name.size() == 1 ? '\0' : name[name.size() - 2]);
-    const std::span<const unsigned char> befores = name.size() == 1 ? std::span(kEveryByte) : before_last.all();
-    for (const unsigned char last : lasts.all()) {
-        for (const unsigned char before : befores) {
-            const unsigned pair = before << 8 | last;
-            m_ending_pairs[pair / 64] |= std::uint64_t{1} << (pair % 64);
+    const ReversedNameTrie trie(names);
+    const std::vector<ReversedNameTrie::Node>& trie_nodes = trie.nodes();
+    m_nodes.assign(trie_nodes.size(), Node{.longest_name = kNoName});
+    std::vector<State> state_of(trie_nodes.size(), kRoot);
+    State next_free = kRoot + 1;
+    for (std::uint32_t made = 0; made < trie_nodes.size(); ++made) {
+        Node& node = m_nodes[state_of[made]];
+        node.first_child = next_free;
+        for (std::uint32_t c = trie_nodes[made].first_child; c != kNoNode; c = trie_nodes[c].next_sibling) {
+            state_of[c] = next_free;
+            m_nodes[next_free++].byte = trie_nodes[c].byte;
         }
+        node.child_count = next_free - node.first_child;
+    }
+    // Of equal names, the first one given is the one reported.
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        const std::uint32_t end = trie.name_ends()[index];
+        if (end != kNoNode && m_nodes[state_of[end]].longest_name == kNoName)
+            m_nodes[state_of[end]].longest_name = static_cast<std::uint32_t>(index);
     }
 }
 
-bool FileNameMatcher::ends_some_name(unsigned char before, unsigned char last) const
+// Breadth first, so the failure target of every state is complete before its children need it;
+// a state where no name ends takes the longest name of its failure target.
+void FileNameMatcher::link_failures()
 {
-    const unsigned pair = before << 8 | last;
-    return (m_ending_pairs[pair / 64] >> (pair % 64) & 1) != 0;
-}
-
-// Breadth first, so the failure target of every state is complete before its children need it.
-void FileNameMatcher::link_failures(const std::vector<std::uint32_t>& names_ending_at)
-{
-    m_fail.assign(names_ending_at.size(), kRoot);
-    m_longest_name_at.assign(names_ending_at.size(), kNoName);
-    std::queue<State> pending;
-    pending.push(kRoot);
-    while (!pending.empty()) {
-        const State state = pending.front();
-        pending.pop();
-        for (std::uint32_t e = m_first_edge[state]; e < m_first_edge[state + 1]; ++e) {
-            const State target = m_edge_targets[e];
-            m_fail[target] = state == kRoot ? kRoot : step(m_fail[state], m_edge_bytes[e]);
-            m_longest_name_at[target] = names_ending_at[target] != kNoName ? names_ending_at[target]
-                                                                           : m_longest_name_at[m_fail[target]];
-            pending.push(target);
+    std::vector<State> pending = {kRoot};
+    pending.reserve(m_nodes.size());
+    for (std::size_t next = 0; next < pending.size(); ++next) {
+        // The states to visit are known well ahead, and lie all over the automaton.
+        if (next + kPrefetchDistance < pending.size())
+            __builtin_prefetch(&m_nodes[pending[next + kPrefetchDistance]]);
+        const State state = pending[next];
+        const Node& parent = m_nodes[state];
+        for (State c = parent.first_child; c < parent.first_child + parent.child_count; ++c) {
+            Node& node = m_nodes[c];
+            node.fail = state == kRoot ? kRoot : step(parent.fail, static_cast<unsigned char>(node.byte));
+            if (node.longest_name == kNoName)
+                node.longest_name = m_nodes[node.fail].longest_name;
+            pending.push_back(c);
         }
     }
 }
@@ -164,11 +143,12 @@ FileNameMatcher::State FileNameMatcher::step(State state, unsigned char byte) co
 {
     byte = matched_byte(static_cast<char>(byte));
     while (state != kRoot) {
-        for (std::uint32_t e = m_first_edge[state]; e < m_first_edge[state + 1]; ++e) {
-            if (m_edge_bytes[e] == byte)
-                return m_edge_targets[e];
+        const Node& node = m_nodes[state];
+        for (State c = node.first_child; c < node.first_child + node.child_count; ++c) {
+            if (m_nodes[c].byte == byte)
+                return c;
         }
-        state = m_fail[state];
+        state = node.fail;
     }
     return m_root_next[byte];
 }
@@ -180,16 +160,18 @@ void FileNameMatcher::collect_longest_starts(std::string_view text, std::size_t 
 {
     found.clear();
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t skip_floor = std::max(begin + 1, NameEndingFilter::kBytesRead - 1);
     std::size_t position = std::min(text.size(), end + m_longest_name - 1);
     State state = kRoot;
     while (position > begin) {
-        // At the root, reading the last byte of a pair that ends no name and then the byte before
-        // it gives the state that byte alone gives, with no match between: skip the last byte.
-        while (state == kRoot && position > begin + 1 && !ends_some_name(bytes[position - 2], bytes[position - 1]))
-            --position;
+        // At the root, the automaton goes straight back to the last place where a name may end:
+        // where none may, reading the byte before the place from the root leads to the state that
+        // starting from the root a byte earlier leads to, with no match between.
+        if (state == kRoot && position > skip_floor)
+            position = m_endings.last_possible_end(text, skip_floor, position);
         --position;
         state = step(state, bytes[position]);
-        const std::uint32_t name = m_longest_name_at[state];
+        const std::uint32_t name = m_nodes[state].longest_name;
         if (name != kNoName && position < end)
             found.push_back({position, m_name_lengths[name], name});
     }

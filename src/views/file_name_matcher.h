@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/name_ending_filter.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +16,8 @@ namespace quillet {
 //
 // Time is linear in the text: an Aho-Corasick automaton over the reversed names, run backwards
 // over blocks of the text, tells the longest name starting at each position of a block; the
-// forward pass then picks the matches. Blocks keep the memory bounded on huge pages.
+// forward pass then picks the matches. Blocks keep the memory bounded on huge pages. A sieve of
+// the names' endings lets the automaton pass over the stretches where no name can end.
 class FileNameMatcher {
 public:
     struct Match {
@@ -34,9 +37,19 @@ public:
 private:
     using State = std::uint32_t;
 
-    void mark_ending_pairs(std::string_view name);
-    bool ends_some_name(unsigned char before, unsigned char last) const;
-    void link_failures(const std::vector<std::uint32_t>& names_ending_at);
+    // A state is a node of the trie of the reversed names. The children of a state lie side by
+    // side, and a name's own run of states follows its branch point, so a step reads little
+    // memory.
+    struct Node {
+        State first_child = 0;
+        State fail = 0;
+        std::uint32_t longest_name = 0;  // the longest name whose reverse ends at the state
+        std::uint32_t child_count : 24 = 0;
+        std::uint32_t byte : 8 = 0;      // the byte on the edge from the parent
+    };
+
+    void lay_out(const std::vector<std::string_view>& names);
+    void link_failures();
     State step(State state, unsigned char byte) const;
     void collect_longest_starts(std::string_view text, std::size_t begin, std::size_t end,
                                 std::vector<Match>& found) const;
@@ -44,15 +57,8 @@ private:
     std::vector<std::size_t> m_name_lengths;
     std::size_t m_longest_name = 0;
     std::array<State, 256> m_root_next{};
-    // Bit (a << 8 | b) is set when a name ends with bytes a b, or with b alone: the backward scan
-    // passes over every other pair without leaving the root.
-    std::array<std::uint64_t, 1024> m_ending_pairs{};
-    // The edges of state s are [m_first_edge[s], m_first_edge[s + 1]) of the two edge arrays.
-    std::vector<std::uint32_t> m_first_edge;
-    std::vector<unsigned char> m_edge_bytes;
-    std::vector<State> m_edge_targets;
-    std::vector<State> m_fail;
-    std::vector<std::uint32_t> m_longest_name_at; // the longest name whose reverse ends at the state
+    std::vector<Node> m_nodes;
+    NameEndingFilter m_endings;
 };
 
 }

@@ -6,9 +6,6 @@
 
 namespace quillet {
 
-// The character reference that stands for `c`, or nothing when `c` stays as it is.
-std::string_view html_escape_of(char c);
-
 // Appends `text` with & < > " ' written as character references, so that it reads as written both
 // in element text and inside a quoted attribute value; CR and LF too, so that the generated pages
 // stay on one line.

@@ -14,20 +14,22 @@ constexpr std::string_view kBlockEnd = "<BR><BR><BR>";
 
 std::size_t image_block_size(std::string_view url)
 {
-    const std::size_t address_size = link_address_prefix(url).size() + html_escaped_size(url);
-    return kLinkStart.size() + address_size + kImageStart.size() + address_size + kImageEnd.size() +
-           html_escaped_size(url) + kBlockEnd.size();
+    const std::size_t escaped_size = html_escaped_size(url);
+    const std::size_t address_size = link_address_prefix(url).size() + escaped_size;
+    return kLinkStart.size() + address_size + kImageStart.size() + address_size + kImageEnd.size() + escaped_size +
+           kBlockEnd.size();
 }
 
+// The address is escaped once; its two further copies come from the page itself.
 void append_image_block(std::string& page, std::string_view url)
 {
     const std::string_view prefix = link_address_prefix(url);
     page.append(kLinkStart).append(prefix);
+    const std::size_t escaped_start = page.size();
     append_html_escaped(page, url);
-    page.append(kImageStart).append(prefix);
-    append_html_escaped(page, url);
-    page.append(kImageEnd);
-    append_html_escaped(page, url);
+    const std::size_t escaped_size = page.size() - escaped_start;
+    page.append(kImageStart).append(prefix).append(page, escaped_start, escaped_size);
+    page.append(kImageEnd).append(page, escaped_start, escaped_size);
     page.append(kBlockEnd);
 }
 

@@ -1,5 +1,6 @@
 #include "views/source_page.h"
 
+#include "analysis/byte_lanes.h"
 #include "views/file_name_matcher.h"
 #include "views/html_escape.h"
 #include "views/link_address.h"
@@ -7,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace quillet {
@@ -17,60 +20,107 @@ constexpr std::string_view kLinkStart = "<a href='";
 constexpr std::string_view kLinkTextStart = "'>";
 constexpr std::string_view kLinkEnd = "</a>";
 
-// What each byte of the page becomes on the source page; most stay as they are.
-constexpr std::array<std::string_view, 256> kSourceEscapes = [] {
-    std::array<std::string_view, 256> escapes{};
-    escapes['&'] = "&amp;";
-    escapes['<'] = "&lt;";
-    escapes['\r'] = "<BR>";
-    escapes['\n'] = "<BR>";
-    return escapes;
-}();
+// What a byte of the page becomes on the source page, padded to a word that is stored whole,
+// and how many of its bytes count: most bytes stay as they are.
+struct SourceText {
+    std::array<char, sizeof(std::uint64_t)> bytes{};
+    std::size_t length = 1;
+};
 
-// How many bytes each byte of the page adds by its escape: a small table keeps the hot loops fast.
-constexpr std::array<unsigned char, 256> kEscapeGrowth = [] {
-    std::array<unsigned char, 256> growth{};
-    for (std::size_t byte = 0; byte < growth.size(); ++byte)
-        growth[byte] = kSourceEscapes[byte].empty() ? 0 : static_cast<unsigned char>(kSourceEscapes[byte].size() - 1);
-    return growth;
-}();
-
-constexpr std::uint64_t kEachByte = 0x0101010101010101;
-
-// 0x80 in each byte of `word` that equals `byte`, 0 in the others.
-std::uint64_t bytes_equal_to(std::uint64_t word, unsigned char byte)
+constexpr SourceText source_text_spelled(std::string_view text)
 {
-    constexpr std::uint64_t kLowSevenBits = 0x7f7f7f7f7f7f7f7f;
-    const std::uint64_t zero_where_equal = word ^ (kEachByte * byte);
-    return ~(((zero_where_equal & kLowSevenBits) + kLowSevenBits) | zero_where_equal | kLowSevenBits);
+    SourceText source{{}, text.size()};
+    for (std::size_t i = 0; i < text.size(); ++i)
+        source.bytes[i] = text[i];
+    return source;
 }
 
-unsigned flagged_byte_count(std::uint64_t flags)
-{
-    return static_cast<unsigned>(((flags >> 7) * kEachByte) >> 56);
-}
+constexpr std::array<SourceText, 256> kSourceText = [] {
+    std::array<SourceText, 256> source{};
+    for (std::size_t byte = 0; byte < source.size(); ++byte)
+        source[byte].bytes[0] = static_cast<char>(byte);
+    source['&'] = source_text_spelled("&amp;");
+    source['<'] = source_text_spelled("&lt;");
+    source['\r'] = source_text_spelled("<BR>");
+    source['\n'] = source_text_spelled("<BR>");
+    return source;
+}();
 
-// Counts eight bytes at a time: compilers turn a plain loop over the growth table into slow code.
+// The size of `text` on the source page, counted sixteen bytes a step.
 std::size_t source_text_size(std::string_view text)
 {
-    static_assert(kEscapeGrowth['\r'] == kEscapeGrowth['<'] && kEscapeGrowth['\n'] == kEscapeGrowth['<']);
+    static_assert(kSourceText['<'].length == kSourceText['\r'].length &&
+                  kSourceText['<'].length == kSourceText['\n'].length);
+    constexpr std::size_t kAmpersandGrowth = kSourceText['&'].length - 1;
+    constexpr std::size_t kOtherGrowth = kSourceText['<'].length - 1;
     std::size_t size = text.size();
-    for (; text.size() >= sizeof(std::uint64_t); text.remove_prefix(sizeof(std::uint64_t))) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data(), sizeof word);
-        const std::uint64_t ampersands = bytes_equal_to(word, '&');
-        const std::uint64_t others = bytes_equal_to(word, '<') | bytes_equal_to(word, '\r') | bytes_equal_to(word, '\n');
-        size += kEscapeGrowth['&'] * flagged_byte_count(ampersands) + kEscapeGrowth['<'] * flagged_byte_count(others);
+    for (; text.size() >= kLaneCount; text.remove_prefix(kLaneCount)) {
+        const ByteLanes lanes = load_lanes(text.data());
+        const ByteLanes others = lanes_holding(lanes, '<') | lanes_holding(lanes, '\r') | lanes_holding(lanes, '\n');
+        size += kAmpersandGrowth * lanes_held(lanes_holding(lanes, '&')) + kOtherGrowth * lanes_held(others);
     }
     for (const char c : text)
-        size += kEscapeGrowth[static_cast<unsigned char>(c)];
+        size += kSourceText[static_cast<unsigned char>(c)].length - 1;
     return size;
 }
 
-// Fills a page sized beforehand, so that building a huge page never copies it while it grows.
-class PageFiller {
+// The address of each entry's link as the page writes it, made once however often its name occurs.
+class LinkAddresses {
 public:
-    explicit PageFiller(std::string& page) : m_next(page.data()) {}
+    explicit LinkAddresses(const std::vector<const Reference*>& entries)
+    {
+        m_ends.reserve(entries.size() + 1);
+        m_ends.push_back(0);
+        for (const Reference* entry : entries) {
+            m_text.append(link_address_prefix(entry->url));
+            append_html_escaped(m_text, entry->url);
+            m_ends.push_back(m_text.size());
+        }
+    }
+
+    std::string_view of(std::size_t entry) const
+    {
+        return std::string_view(m_text).substr(m_ends[entry], m_ends[entry + 1] - m_ends[entry]);
+    }
+
+private:
+    std::string m_text;
+    std::vector<std::size_t> m_ends;
+};
+
+// Writes the text of `byte` at `out` as a whole word, the room after the page taking the excess,
+// and returns where its text ends.
+char* write_source_text_of(char* out, char byte)
+{
+    const SourceText& source = kSourceText[static_cast<unsigned char>(byte)];
+    std::memcpy(out, source.bytes.data(), source.bytes.size());
+    return out + source.length;
+}
+
+// Eight bytes a step, which compilers turn into straight code: in HTML few stretches of bytes go
+// by without one that changes, so looking for such stretches first would not pay.
+char* write_source_text(char* out, std::string_view text)
+{
+    constexpr std::size_t kStep = 8;
+    std::size_t next = 0;
+    for (; next + kStep <= text.size(); next += kStep) {
+        for (std::size_t i = 0; i < kStep; ++i)
+            out = write_source_text_of(out, text[next + i]);
+    }
+    for (; next < text.size(); ++next)
+        out = write_source_text_of(out, text[next]);
+    return out;
+}
+
+// Writes the source page into a string sized beforehand, so that a huge page is never copied
+// while it grows. The string has room for one more padded text beyond its end.
+class SourcePageWriter {
+public:
+    explicit SourcePageWriter(std::size_t size)
+        : m_page(size + sizeof(SourceText::bytes), '\0')
+        , m_next(m_page.data())
+    {
+    }
 
     void copy(std::string_view text)
     {
@@ -80,28 +130,16 @@ public:
         m_next += text.size();
     }
 
-    void copy_html_escaped(std::string_view text)
-    {
-        for (const char c : text) {
-            const std::string_view escape = html_escape_of(c);
-            if (escape.empty())
-                *m_next++ = c;
-            else
-                copy(escape);
-        }
-    }
+    void copy_as_source_text(std::string_view text) { m_next = write_source_text(m_next, text); }
 
-    void copy_as_source_text(std::string_view text)
+    std::string finish()
     {
-        for (const char c : text) {
-            if (kEscapeGrowth[static_cast<unsigned char>(c)] == 0)
-                *m_next++ = c;
-            else
-                copy(kSourceEscapes[static_cast<unsigned char>(c)]);
-        }
+        m_page.resize(static_cast<std::size_t>(m_next - m_page.data()));
+        return std::move(m_page);
     }
 
 private:
+    std::string m_page;
     char* m_next;
 };
 
@@ -117,11 +155,14 @@ std::vector<const Reference*> linkable_entries(const PageReferences& references)
     return entries;
 }
 
-// The bytes a link adds around the text it links.
-std::size_t link_markup_size(const Reference& entry)
+std::vector<FileNameMatcher::Match> find_file_names(std::string_view page_text,
+                                                    const std::vector<const Reference*>& entries)
 {
-    return kLinkStart.size() + link_address_prefix(entry.url).size() + html_escaped_size(entry.url) +
-           kLinkTextStart.size() + kLinkEnd.size();
+    std::vector<std::string_view> names;
+    names.reserve(entries.size());
+    for (const Reference* entry : entries)
+        names.push_back(entry->file_name);
+    return FileNameMatcher(names).find_all(page_text);
 }
 
 }
@@ -129,32 +170,26 @@ std::size_t link_markup_size(const Reference& entry)
 std::string build_source_page(std::string_view page_text, const PageReferences& references)
 {
     const std::vector<const Reference*> entries = linkable_entries(references);
-    std::vector<std::string_view> names;
-    names.reserve(entries.size());
-    for (const Reference* entry : entries)
-        names.push_back(entry->file_name);
-    const std::vector<FileNameMatcher::Match> matches = FileNameMatcher(names).find_all(page_text);
+    const std::vector<FileNameMatcher::Match> matches = find_file_names(page_text, entries);
+    const LinkAddresses addresses(entries);
 
     std::size_t page_size = source_text_size(page_text);
     for (const FileNameMatcher::Match& match : matches)
-        page_size += link_markup_size(*entries[match.name]);
+        page_size += kLinkStart.size() + addresses.of(match.name).size() + kLinkTextStart.size() + kLinkEnd.size();
 
-    std::string page(page_size, '\0');
-    PageFiller filler(page);
+    SourcePageWriter writer(page_size);
     std::size_t written = 0;
     for (const FileNameMatcher::Match& match : matches) {
-        const Reference& entry = *entries[match.name];
-        filler.copy_as_source_text(page_text.substr(written, match.position - written));
-        filler.copy(kLinkStart);
-        filler.copy(link_address_prefix(entry.url));
-        filler.copy_html_escaped(entry.url);
-        filler.copy(kLinkTextStart);
-        filler.copy_as_source_text(page_text.substr(match.position, match.length));
-        filler.copy(kLinkEnd);
+        writer.copy_as_source_text(page_text.substr(written, match.position - written));
+        writer.copy(kLinkStart);
+        writer.copy(addresses.of(match.name));
+        writer.copy(kLinkTextStart);
+        writer.copy_as_source_text(page_text.substr(match.position, match.length));
+        writer.copy(kLinkEnd);
         written = match.position + match.length;
     }
-    filler.copy_as_source_text(page_text.substr(written));
-    return page;
+    writer.copy_as_source_text(page_text.substr(written));
+    return writer.finish();
 }
 
 }

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace quillet {
 namespace {
@@ -39,6 +42,42 @@ INSTANTIATE_TEST_SUITE_P(Table, FindIgnoringCase, testing::Values(
     FindCase{"ImG", "img", 0, 0},                       // a pattern of letters only
     FindCase{"abc", "", 1, 1},
     FindCase{"abc", "a", 4, npos}));
+
+char folded(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The plain definition: every position in turn.
+std::size_t plain_find(std::string_view text, std::string_view pattern, std::size_t from)
+{
+    for (std::size_t at = from; at + pattern.size() <= text.size(); ++at) {
+        if (std::equal(pattern.begin(), pattern.end(), text.begin() + static_cast<std::ptrdiff_t>(at),
+                       [](char a, char b) { return folded(a) == folded(b); }))
+            return at;
+    }
+    return npos;
+}
+
+// The search takes sixteen positions a step and checks candidates: starts in every lane, near the
+// end of the text and across steps must all be found.
+TEST(FindIgnoringCaseSearch, AgreesWithThePlainDefinitionOnRandomTexts)
+{
+    std::mt19937 random(20240611);
+    const std::string alphabet = std::string("<iImMgG aA=\r\n\xff", 14) + '\0';
+    const std::vector<std::string> patterns = {"<img", "<a ", "src=", "i", "<", "mG", std::string("\xff<"),
+                                               std::string("\0a", 2), "cgi-bin/i/"};
+    for (int round = 0; round < 400; ++round) {
+        std::string text;
+        const std::size_t length = random() % 90;
+        for (std::size_t i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        const std::string& pattern = patterns[static_cast<std::size_t>(round) % patterns.size()];
+        for (std::size_t from = 0; from <= text.size() + 1; ++from)
+            ASSERT_EQ(find_ignoring_case(text, pattern, from), plain_find(text, pattern, from))
+                << "round " << round << " from " << from;
+    }
+}
 
 struct ReplaceCase {
     std::string text;

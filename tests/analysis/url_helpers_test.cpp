@@ -1,4 +1,5 @@
 #include "analysis/url_helpers.h"
+#include "analysis/url_scheme.h"
 #include "reference/reference_scanners.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,26 @@ INSTANTIATE_TEST_SUITE_P(Table, FileNameOfReference, testing::Values(
     UrlCase{"x/ahttp://b", "ab"},
     UrlCase{"https://www.example.com/a.gif?s=1", "a.gif?s=1"},
     UrlCase{"data:image/gif;base64,R0lG/x+y", "x+y"}));
+
+class SchemeNameOfReference : public testing::TestWithParam<UrlCase> { };
+
+TEST_P(SchemeNameOfReference, IsTheNameBeforeItsColon)
+{
+    EXPECT_EQ(leading_scheme_name(GetParam().input), GetParam().expected);
+    EXPECT_EQ(starts_with_scheme(GetParam().input), !GetParam().expected.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SchemeNameOfReference, testing::Values(
+    UrlCase{"data:image/gif;base64,R0lG", "data"},
+    UrlCase{"HTTPS://h/a.gif", "HTTPS"},
+    UrlCase{"svn+ssh://h/a", "svn+ssh"},
+    UrlCase{"localhost:8080/a.gif", "localhost"},
+    UrlCase{"1host:x/a.gif", ""},
+    UrlCase{"a b:c", ""},
+    UrlCase{"/a.gif", ""},
+    UrlCase{"mailto", ""},
+    UrlCase{":x", ""},
+    UrlCase{"", ""}));
 
 }
 }

@@ -1,10 +1,11 @@
 #include "views/file_name_matcher.h"
 
+#include "name_text.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace quillet {
@@ -17,11 +18,7 @@ std::vector<Match> matches_of(const std::vector<std::string_view>& names, std::s
     return FileNameMatcher(names).find_all(text);
 }
 
-bool same_matched_byte(char a, char b)
-{
-    const auto fold = [](char c) { return c == '\r' ? '\n' : c; };
-    return fold(a) == fold(b);
-}
+using test::same_matched_byte;
 
 // The plain definition: at each position try every name, take the longest (the first of equals).
 std::vector<Match> naive_matches(const std::vector<std::string_view>& names, std::string_view text)
@@ -94,22 +91,48 @@ TEST(FileNameMatcher, MatchesAcrossBlockBoundariesAndLongNames)
 
 TEST(FileNameMatcher, AgreesWithThePlainDefinitionOnRandomTexts)
 {
-    std::mt19937 random(20240601);
+    test::RandomText random_text(20240601);
     const std::string alphabet = "ab\r\n.";
-    const auto random_string = [&](std::size_t length) {
-        std::string s;
-        for (std::size_t i = 0; i < length; ++i)
-            s += alphabet[random() % alphabet.size()];
-        return s;
-    };
     for (int round = 0; round < 40; ++round) {
         std::vector<std::string> owned;
         for (int i = 0; i < 1 + round % 12; ++i)
-            owned.push_back(random_string(random() % 7));
+            owned.push_back(random_text(alphabet, random_text.below(7)));
         const std::vector<std::string_view> names(owned.begin(), owned.end());
-        const std::string text = random_string(round < 35 ? random() % 400 : 140000);
+        const std::string text = random_text(alphabet, round < 35 ? random_text.below(400) : 140000);
 
         EXPECT_EQ(matches_of(names, text), naive_matches(names, text)) << "round " << round;
+    }
+}
+
+// Names that share endings and names that end in many different bytes lead the sieve in front of
+// the automaton different ways; long texts span several blocks.
+TEST(FileNameMatcher, AgreesWithThePlainDefinitionWhateverTheNamesEndWith)
+{
+    struct Shape {
+        const char* title;
+        std::string alphabet;
+        std::vector<std::string> endings;
+    };
+    const std::vector<Shape> shapes = {
+        {"image names", "abgifjp.\r\n", {".gif", ".jpg", ".jpeg", ".png", ".bmp"}},
+        {"many different last bytes", "abcdefghijk.", {"c", "d", "e", "f", "g", "h"}},
+        {"one-byte names", "ab.", {""}},
+    };
+    test::RandomText random_text(20240613);
+    for (const Shape& shape : shapes) {
+        for (int round = 0; round < 12; ++round) {
+            std::vector<std::string> owned;
+            for (int i = 0; i < 2 + round * 3; ++i) {
+                const std::string stem = random_text(shape.alphabet, 1 + random_text.below(4));
+                owned.push_back(stem + shape.endings[random_text.below(shape.endings.size())]);
+            }
+            const std::vector<std::string_view> names(owned.begin(), owned.end());
+            std::string text = random_text(shape.alphabet, round < 10 ? 2000 : 150000);
+            for (std::size_t i = 0; i < text.size() / 50; ++i)
+                text.insert(random_text.below(text.size()), owned[random_text.below(owned.size())]);
+
+            EXPECT_EQ(matches_of(names, text), naive_matches(names, text)) << shape.title << ", round " << round;
+        }
     }
 }
 

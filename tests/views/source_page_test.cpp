@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 namespace quillet {
 namespace {
 
@@ -26,6 +29,24 @@ TEST(SourcePage, EscapesTextAndBreaksLines)
     };
     for (const SourcePageCase& c : cases)
         EXPECT_EQ(build_source_page(c.page_text, c.references), c.expected) << c.title;
+}
+
+// Pages are sized sixteen bytes a step and written eight bytes a step: every length and every
+// place of a byte that changes must come out right.
+TEST(SourcePage, EscapesEveryByteWhereverItStands)
+{
+    std::mt19937 random(20240614);
+    const std::string alphabet = std::string("&<>\r\n a\xff", 8) + '\0';
+    for (std::size_t length = 0; length < 300; ++length) {
+        std::string text;
+        std::string expected;
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = alphabet[random() % alphabet.size()];
+            text += c;
+            expected += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '\r' || c == '\n' ? "<BR>" : std::string(1, c);
+        }
+        EXPECT_EQ(build_source_page(text, {}), expected) << "length " << length;
+    }
 }
 
 TEST(SourcePage, LinksFileNames)
