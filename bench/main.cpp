@@ -144,7 +144,7 @@ PageFigures measure_page(const std::string& title, const std::string& page)
 void print_breakdown(const std::string& page)
 {
     const int runs = runs_for(page.size());
-    const PageReferences references = scan_page(page, kPageAddress);
+    const PageReferences references = scan_page(page, kPageAddress).references;
     const auto print_step = [&](const char* step, const std::function<void()>& run) {
         const Measurement measurement = measure(run, runs);
         std::printf(" %s %.1f ms %.2fx,", step, measurement.seconds * 1e3,
@@ -160,7 +160,7 @@ void print_breakdown(const std::string& page)
         CollectImageLinks(page, kPageAddress, list);
     });
     print_step("source page", [&] { build_source_page(page, references); });
-    print_step("image page", [&] { build_image_page(references.image_tags); });
+    print_step("image page", [&] { build_image_page(references.image_tags, 0).html; });
     std::printf("\n");
 }
 

@@ -40,15 +40,13 @@ constexpr std::string_view kScriptPathMarker = "cgi-bin/i/";
 
 }
 
-void CollectImageLinks(std::string_view page_text, std::string_view page_address, ReferenceList& image_links)
+std::size_t CollectImageLinks(std::string_view page_text, std::string_view base_address, ReferenceList& image_links)
 {
     // Link targets are listed without "cgi-bin/i/"; the page is only copied when it holds one.
-    if (!contains_ignoring_case(page_text, kScriptPathMarker)) {
-        collect_tag_references(page_text, page_address, kAnchor, image_links);
-        return;
-    }
+    if (!contains_ignoring_case(page_text, kScriptPathMarker))
+        return collect_tag_references(page_text, base_address, kAnchor, image_links);
     const std::string cleaned_text = replace_all_ignoring_case(page_text, kScriptPathMarker, "");
-    collect_tag_references(cleaned_text, page_address, kAnchor, image_links);
+    return collect_tag_references(cleaned_text, base_address, kAnchor, image_links);
 }
 
 }

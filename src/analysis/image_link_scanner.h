@@ -2,12 +2,14 @@
 
 #include "analysis/reference_list.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace quillet {
 
 // Appends the target of every anchor whose line names a .bmp, .gif, .jpeg or .jpg file to
-// `image_links`, resolved against `page_address`; a file name already listed is skipped.
-void CollectImageLinks(std::string_view page_text, std::string_view page_address, ReferenceList& image_links);
+// `image_links`, decoded and resolved against `base_address`; a file name already listed is
+// skipped. Returns how many were left out because the list reached its bound.
+std::size_t CollectImageLinks(std::string_view page_text, std::string_view base_address, ReferenceList& image_links);
 
 }

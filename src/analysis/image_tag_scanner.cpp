@@ -15,9 +15,9 @@ constexpr TagPattern kImageTag = {"<img", "src=", admits_every_tag};
 
 }
 
-void CollectImageTags(std::string_view page_text, std::string_view page_address, ReferenceList& image_tags)
+std::size_t CollectImageTags(std::string_view page_text, std::string_view base_address, ReferenceList& image_tags)
 {
-    collect_tag_references(page_text, page_address, kImageTag, image_tags);
+    return collect_tag_references(page_text, base_address, kImageTag, image_tags);
 }
 
 }

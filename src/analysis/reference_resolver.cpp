@@ -57,9 +57,10 @@ std::string join(std::string_view scheme, std::string_view directory, std::strin
     return concatenate({scheme, directory.substr(0, root_length), path});
 }
 
+// Only a leading scheme makes a reference absolute: "/proxy?u=http://..." is root-relative.
 bool is_absolute(std::string_view reference)
 {
-    return starts_with_scheme(reference) || find_scheme_prefix(reference).has_value();
+    return starts_with_scheme(reference);
 }
 
 }

@@ -16,7 +16,7 @@ class ReferenceResolver {
 public:
     explicit ReferenceResolver(std::string_view page_address);
 
-    // A reference with a scheme ("http://...", "data:...") stays as written; "//host/..." takes
+    // A reference that begins with a scheme ("HTTP://...", "data:...") stays as written; "//host/..." takes
     // the page's scheme; "/..." is joined to the page's scheme and host; anything else to the
     // page directory. "." and ".." segments are resolved, never above the host.
     std::string resolve(std::string_view reference) const;

@@ -2,6 +2,8 @@
 
 #include "analysis/ascii_text.h"
 #include "analysis/attribute_value.h"
+#include "analysis/character_references.h"
+#include "analysis/output_bounds.h"
 #include "analysis/reference_resolver.h"
 #include "analysis/tag_regions.h"
 #include "analysis/unique_reference_appender.h"
@@ -20,10 +22,10 @@ bool is_blank(std::string_view text)
     return std::all_of(text.begin(), text.end(), is_html_space);
 }
 
-// The reference that a tag region's attribute names, or nothing when the region holds none: no
-// attribute, a ">" before it (the attribute then belongs to a later tag, or the ">" to some
-// other attribute's value), or a tag cut off right after the attribute.
-std::optional<std::string> reference_in_region(std::string_view region, std::string_view attribute)
+// The reference that a tag region's attribute names as the page writes it, or nothing when the
+// region holds none: no attribute, a ">" before it (the attribute then belongs to a later tag, or
+// the ">" to some other attribute's value), or a tag cut off right after the attribute.
+std::optional<std::string> written_reference_in_region(std::string_view region, std::string_view attribute)
 {
     const std::size_t attribute_start = find_ignoring_case(region, attribute);
     if (attribute_start == std::string_view::npos)
@@ -44,22 +46,38 @@ std::optional<std::string> reference_in_region(std::string_view region, std::str
     return reference;
 }
 
+// The value is HTML text: the engine requests it, and the scanners list it, decoded.
+void append_reference(UniqueReferenceAppender& appender, const ReferenceResolver& resolver, std::string_view written)
+{
+    if (written.find('&') == std::string_view::npos) {
+        appender.append(UrlFileName(written), [&] { return resolver.resolve(written); });
+        return;
+    }
+    const std::string reference = decode_attribute_value(written);
+    std::string written_name = UrlFileName(written);
+    std::string file_name = UrlFileName(reference);
+    if (written_name == file_name)
+        written_name.clear();
+    appender.append(std::move(file_name), [&] { return resolver.resolve(reference); }, std::move(written_name));
 }
 
-void collect_tag_references(std::string_view page_text, std::string_view page_address, const TagPattern& pattern,
-                            ReferenceList& references)
+}
+
+std::size_t collect_tag_references(std::string_view page_text, std::string_view base_address,
+                                   const TagPattern& pattern, ReferenceList& references)
 {
-    const ReferenceResolver resolver(page_address);
-    UniqueReferenceAppender appender(references);
+    const ReferenceResolver resolver(base_address);
+    UniqueReferenceAppender appender(references, reference_list_bound(page_text.size()));
     TagRegionReader regions(page_text, pattern.marker);
 
     while (const std::optional<std::string_view> region = regions.next()) {
         if (!pattern.admits(*region))
             continue;
-        const std::optional<std::string> reference = reference_in_region(*region, pattern.attribute);
-        if (reference)
-            appender.append(UrlFileName(*reference), [&] { return resolver.resolve(*reference); });
+        const std::optional<std::string> written = written_reference_in_region(*region, pattern.attribute);
+        if (written)
+            append_reference(appender, resolver, *written);
     }
+    return appender.left_out();
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/reference_list.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace quillet {
@@ -14,9 +15,10 @@ struct TagPattern {
     bool (*admits)(std::string_view region);
 };
 
-// Appends to `references` the target of every admitted tag of `page_text`, resolved against
-// `page_address`; a file name already listed is skipped.
-void collect_tag_references(std::string_view page_text, std::string_view page_address, const TagPattern& pattern,
-                            ReferenceList& references);
+// Appends to `references` the target of every admitted tag of `page_text`, decoded and resolved
+// against `base_address`; a file name already listed is skipped. Returns how many references were
+// left out because the list reached its bound.
+std::size_t collect_tag_references(std::string_view page_text, std::string_view base_address,
+                                   const TagPattern& pattern, ReferenceList& references);
 
 }

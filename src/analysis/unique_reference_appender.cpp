@@ -10,9 +10,10 @@ constexpr std::size_t kInitialSlots = 64;
 
 }
 
-UniqueReferenceAppender::UniqueReferenceAppender(ReferenceList& list)
+UniqueReferenceAppender::UniqueReferenceAppender(ReferenceList& list, std::size_t byte_bound)
     : m_list(list)
     , m_slots(kInitialSlots)
+    , m_bytes_left(byte_bound)
 {
     for (std::size_t position = 0; position < list.size(); ++position) {
         const std::uint32_t hash = hash_of(list[position].file_name);

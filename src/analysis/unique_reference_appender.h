@@ -11,22 +11,37 @@
 namespace quillet {
 
 // Appends to a reference list while keeping its file names unique: a file name is listed once,
-// with the first reference that had it, counting the entries the list held before.
+// with the first reference that had it, counting the entries the list held before. Once the
+// entries appended hold `byte_bound` bytes, further new names are left out and counted.
 class UniqueReferenceAppender {
 public:
-    explicit UniqueReferenceAppender(ReferenceList& list);
+    explicit UniqueReferenceAppender(ReferenceList& list, std::size_t byte_bound = SIZE_MAX);
 
     // Appends a reference to `file_name` unless that name is listed already; `address_of` gives
     // its address, and is only called for a name not listed yet.
     template <typename AddressOf>
-    void append(std::string file_name, const AddressOf& address_of)
+    void append(std::string file_name, const AddressOf& address_of, std::string written_name = {})
     {
         const std::uint32_t hash = hash_of(file_name);
         if (indexes(file_name, hash))
             return;
-        m_list.push_back({address_of(), std::move(file_name)});
+        if (m_left_out > 0) {
+            ++m_left_out; // past the bound: no address is worked out for nothing
+            return;
+        }
+        std::string url = address_of();
+        const std::size_t size = url.size() + file_name.size() + written_name.size();
+        if (size > m_bytes_left) {
+            ++m_left_out; // this one and all after it, small ones too
+            return;
+        }
+        m_bytes_left -= size;
+        m_list.push_back({std::move(url), std::move(file_name), std::move(written_name)});
         index_entry(m_list.size() - 1, hash);
     }
+
+    // How many references the bound left out.
+    std::size_t left_out() const { return m_left_out; }
 
 private:
     // A slot of the open-addressing table: a list position and part of the hash of its file name,
@@ -48,6 +63,8 @@ private:
     ReferenceList& m_list;
     std::vector<Slot> m_slots; // a power of two in size, never more than half full
     std::size_t m_indexed = 0;
+    std::size_t m_bytes_left;
+    std::size_t m_left_out = 0;
 };
 
 }

@@ -172,7 +172,9 @@ void Form1::prepare_work_files()
     const WorkDirectoryChoice choice =
         choose_work_directory(m_program_directory, platform::user_data_directory() / brand_identity().ProductTitle);
     m_work_files = WorkFiles(choice.directory);
-    const std::vector<std::string> failures = m_work_files.create_missing();
+    std::vector<std::string> failures = m_work_files.remove_leftovers();
+    for (std::string& failure : m_work_files.create_missing())
+        failures.push_back(std::move(failure));
     if (!failures.empty())
         sb1.set_panel_text(1, failures.front());
     else if (choice.fell_back)

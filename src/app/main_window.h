@@ -143,7 +143,7 @@ private:
     void wb_ProgressChange(int progress, int maximum);
     void wb_DownloadComplete();
     void wb_TitleChange(const std::string& title);
-    void on_page_view_driver_write_failure(const std::string& message);
+    void on_page_view_driver_run_notice(const std::string& message);
 
     std::filesystem::path m_program_directory;
     WorkFiles m_work_files;

@@ -31,7 +31,7 @@ void Form1::connect_browser_events()
     wb(kBrowserView).ProgressChange().connect(sigc::mem_fun(*this, &Form1::wb_ProgressChange));
     wb(kBrowserView).DownloadComplete().connect(sigc::mem_fun(*this, &Form1::wb_DownloadComplete));
     wb(kBrowserView).TitleChange().connect(sigc::mem_fun(*this, &Form1::wb_TitleChange));
-    m_page_view_driver.write_failure().connect(sigc::mem_fun(*this, &Form1::on_page_view_driver_write_failure));
+    m_page_view_driver.run_notice().connect(sigc::mem_fun(*this, &Form1::on_page_view_driver_run_notice));
 }
 
 void Form1::wb_StatusTextChange(const std::string& text)
@@ -58,7 +58,7 @@ void Form1::wb_TitleChange(const std::string&)
     set_title(main_window_caption(brand_identity(), wb(kBrowserView).LocationName()));
 }
 
-void Form1::on_page_view_driver_write_failure(const std::string& message)
+void Form1::on_page_view_driver_run_notice(const std::string& message)
 {
     sb1.set_panel_text(1, message);
 }

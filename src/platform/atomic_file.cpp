@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -36,11 +37,28 @@ mode_t new_file_mode()
     return 0666 & ~mask;
 }
 
+constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+
+bool write_parts(int fd, std::initializer_list<std::string_view> parts)
+{
+    for (const std::string_view part : parts) {
+        if (!write_all(fd, part))
+            return false;
+    }
+    return true;
 }
 
-std::string replace_file_contents(const std::filesystem::path& path, std::string_view content)
+bool is_temporary_name_character(char c)
 {
-    std::string temporary = path.string() + ".XXXXXX";
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+}
+
+std::string replace_file_contents(const std::filesystem::path& path, std::initializer_list<std::string_view> parts,
+                                  Durability durability)
+{
+    std::string temporary = path.string() + std::string(kTemporarySuffix);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return failure(path, errno);
@@ -48,7 +66,8 @@ std::string replace_file_contents(const std::filesystem::path& path, std::string
     struct stat existing {};
     const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : new_file_mode();
 
-    const bool written = write_all(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const bool written = write_parts(fd, parts) && ::fchmod(fd, mode) == 0
+                         && (durability == Durability::Unsynced || ::fsync(fd) == 0);
     const int write_error = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
@@ -61,6 +80,17 @@ std::string replace_file_contents(const std::filesystem::path& path, std::string
         return failure(path, rename_error);
     }
     return {};
+}
+
+bool is_temporary_file_for(const std::filesystem::path& candidate, const std::filesystem::path& target)
+{
+    const std::string name = candidate.filename().string();
+    const std::string target_name = target.filename().string() + '.';
+    const std::size_t random_length = kTemporarySuffix.size() - 1;
+    if (name.size() != target_name.size() + random_length || !name.starts_with(target_name))
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(target_name.size()), name.end(),
+                       is_temporary_name_character);
 }
 
 }

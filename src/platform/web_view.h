@@ -27,6 +27,15 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
+// What a page-view run reads from the page shown.
+struct PageContent {
+    // document.body.outerHTML; none when there is no document or no body.
+    std::optional<std::string> body_html;
+    // The document's base address where a <base href> makes it differ from the document's own
+    // address; otherwise empty.
+    std::string base_address;
+};
+
 enum class ViewContent {
     LivePages,      // the user's pages, scripts and all
     GeneratedFiles, // our local UTF-8 files made from untrusted pages: no page scripts
@@ -70,9 +79,9 @@ public:
     // The page GoHome loads, taken as Navigate takes an address; "about:blank" until one is set.
     void set_home_page(const std::string& address);
 
-    // Reads document.body.outerHTML; `done` gets std::nullopt when there is no document or no body.
-    // A cancelled read (through `cancellable`) never calls `done`.
-    void read_body_html(GCancellable* cancellable, std::function<void(std::optional<std::string>)> done);
+    // Reads the page's body and base address. A cancelled read (through `cancellable`) never calls
+    // `done`.
+    void read_page(GCancellable* cancellable, std::function<void(PageContent)> done);
 
     // The hovered link's address while the pointer is over a link, otherwise the load status
     // ("Opening <address>...", "Done", or the engine's error text).

@@ -6,11 +6,13 @@ namespace quillet::platform {
 
 namespace {
 
-constexpr const char* kBodyScript = "document.body ? document.body.outerHTML : null";
+// The body, and the base address only where a <base href> makes it differ from the document's own.
+constexpr const char* kPageScript =
+    "[document.body ? document.body.outerHTML : null, document.baseURI == document.URL ? null : document.baseURI]";
 
-struct BodyRead {
+struct PageRead {
     GObjectPtr<GCancellable> cancellable;
-    std::function<void(std::optional<std::string>)> done;
+    std::function<void(PageContent)> done;
 };
 
 std::optional<std::string> text_of(JSCValue* value)
@@ -24,29 +26,35 @@ std::optional<std::string> text_of(JSCValue* value)
     return size == 0 ? std::string() : std::string(data, size);
 }
 
-void on_body_read(GObject* source, GAsyncResult* result, gpointer data)
+std::optional<std::string> element_text(JSCValue* array, unsigned index)
 {
-    const std::unique_ptr<BodyRead> read(static_cast<BodyRead*>(data));
+    const GObjectPtr<JSCValue> element(jsc_value_object_get_property_at_index(array, index));
+    return text_of(element.get());
+}
+
+void on_page_read(GObject* source, GAsyncResult* result, gpointer data)
+{
+    const std::unique_ptr<PageRead> read(static_cast<PageRead*>(data));
     auto* view = WEBKIT_WEB_VIEW(source);
     GErrorHolder error;
     const GObjectPtr<JSCValue> value(webkit_web_view_evaluate_javascript_finish(view, result, error.out()));
     if (g_cancellable_is_cancelled(read->cancellable.get()))
         return;
     // A view that never loaded anything still answers with an empty body of its own.
-    if (!value || !webkit_web_view_get_uri(view)) {
-        read->done(std::nullopt);
+    if (!value || !jsc_value_is_array(value.get()) || !webkit_web_view_get_uri(view)) {
+        read->done({});
         return;
     }
-    read->done(text_of(value.get()));
+    read->done({element_text(value.get(), 0), element_text(value.get(), 1).value_or("")});
 }
 
 }
 
-void WebView::read_body_html(GCancellable* cancellable, std::function<void(std::optional<std::string>)> done)
+void WebView::read_page(GCancellable* cancellable, std::function<void(PageContent)> done)
 {
-    auto* read = new BodyRead{add_ref(cancellable), std::move(done)};
-    webkit_web_view_evaluate_javascript(m_impl->view.get(), kBodyScript, -1, nullptr, nullptr, cancellable,
-                                        on_body_read, read);
+    auto* read = new PageRead{add_ref(cancellable), std::move(done)};
+    webkit_web_view_evaluate_javascript(m_impl->view.get(), kPageScript, -1, nullptr, nullptr, cancellable,
+                                        on_page_read, read);
 }
 
 }

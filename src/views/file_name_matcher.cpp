@@ -18,6 +18,15 @@ constexpr std::uint32_t kNoName = UINT32_MAX;
 constexpr std::uint32_t kNoNode = UINT32_MAX;
 constexpr std::uint32_t kRoot = 0;
 
+// How many of the names that start at one position are tried, longest first, for one that stands
+// whole: a page never needs more, and a hostile one cannot make the search quadratic.
+constexpr int kWholeNameTries = 16;
+
+constexpr bool is_ascii_letter_or_digit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 unsigned char matched_byte(char c)
 {
     return c == '\r' ? '\n' : static_cast<unsigned char>(c);
@@ -171,17 +180,46 @@ void FileNameMatcher::collect_longest_starts(std::string_view text, std::size_t 
             position = m_endings.last_possible_end(text, skip_floor, position);
         --position;
         state = step(state, bytes[position]);
-        const std::uint32_t name = m_nodes[state].longest_name;
-        if (name != kNoName && position < end)
-            found.push_back({position, m_name_lengths[name], name});
+        if (m_nodes[state].longest_name == kNoName || position >= end)
+            continue;
+        const std::uint32_t name = whole_name_at(text, position, state);
+        if (name != kNoName)
+            found.push_back({position, static_cast<std::uint32_t>(m_name_lengths[name]), name});
     }
+}
+
+// The longest name that starts at `position`, where the automaton is in `state`, and stands whole
+// there. The shorter names that start there lie along the failure links.
+std::uint32_t FileNameMatcher::whole_name_at(std::string_view text, std::size_t position, State state) const
+{
+    if (position > 0 && is_ascii_letter_or_digit(text[position - 1]))
+        return kNoName;
+    for (int tries = 0; tries < kWholeNameTries; ++tries) {
+        const std::uint32_t name = m_nodes[state].longest_name;
+        if (name == kNoName)
+            return kNoName;
+        const std::size_t end = position + m_name_lengths[name];
+        if (end == text.size() || !is_ascii_letter_or_digit(text[end]))
+            return name;
+        while (state != kRoot && m_nodes[state].longest_name == name)
+            state = m_nodes[state].fail;
+    }
+    return kNoName;
 }
 
 std::vector<FileNameMatcher::Match> FileNameMatcher::find_all(std::string_view text) const
 {
-    std::vector<Match> matches;
+    const std::vector<std::size_t> no_costs(m_name_lengths.size(), 0);
+    return find_within(text, {no_costs, 0}).found;
+}
+
+FileNameMatcher::Matches FileNameMatcher::find_within(std::string_view text, const Budget& budget) const
+{
+    Matches result;
+    std::vector<Match>& matches = result.found;
+    std::size_t bytes_left = budget.bytes;
     if (m_longest_name == 0)
-        return matches;
+        return result;
     const std::size_t block = std::max(kMinimumBlock, m_longest_name);
     std::vector<Match> found;
     std::size_t next_free = 0;
@@ -193,11 +231,17 @@ std::vector<FileNameMatcher::Match> FileNameMatcher::find_all(std::string_view t
         for (auto match = found.rbegin(); match != found.rend(); ++match) {
             if (match->position < next_free)
                 continue;
-            matches.push_back(*match);
             next_free = match->position + match->length;
+            const std::size_t cost = budget.cost_of_name[match->name];
+            if (result.left_out > 0 || cost > bytes_left) {
+                ++result.left_out;
+                continue;
+            }
+            bytes_left -= cost;
+            matches.push_back(*match);
         }
     }
-    return matches;
+    return result;
 }
 
 }

@@ -1,5 +1,6 @@
 #include "views/image_page.h"
 
+#include "analysis/output_bounds.h"
 #include "views/html_escape.h"
 #include "views/link_address.h"
 
@@ -35,21 +36,28 @@ void append_image_block(std::string& page, std::string_view url)
 
 }
 
-std::string build_image_page(const ReferenceList& image_tags)
+GeneratedPage build_image_page(const ReferenceList& image_tags, std::size_t page_size)
 {
+    const std::size_t bound = generated_page_bound(page_size);
     std::size_t size = 0;
-    for (const Reference& image : image_tags)
-        size += image_block_size(image.url);
-    std::string page;
-    page.reserve(size);
-    for (const Reference& image : image_tags)
-        append_image_block(page, image.url);
+    std::size_t shown = 0;
+    for (; shown < image_tags.size(); ++shown) {
+        const std::size_t block_size = image_block_size(image_tags[shown].url);
+        if (block_size > bound - size)
+            break;
+        size += block_size;
+    }
+    GeneratedPage page{{}, image_tags.size() - shown};
+    page.html.reserve(size);
+    for (std::size_t image = 0; image < shown; ++image)
+        append_image_block(page.html, image_tags[image].url);
     return page;
 }
 
-std::string WriteImagePage(const WorkFiles& files, const ReferenceList& image_tags)
+GeneratedPageWrite WriteImagePage(const WorkFiles& files, const ReferenceList& image_tags, std::size_t page_size)
 {
-    return files.write(WorkFile::ImagePage, build_image_page(image_tags));
+    const GeneratedPage page = build_image_page(image_tags, page_size);
+    return {page.left_out, files.write(WorkFile::ImagePage, page.html)};
 }
 
 }

@@ -7,20 +7,21 @@
 
 namespace quillet {
 
-PageReferences scan_page(std::string_view page_text, std::string_view page_address)
+PageScan scan_page(std::string_view page_text, std::string_view base_address)
 {
-    PageReferences references;
-    CollectImageTags(page_text, page_address, references.image_tags);
-    CollectImageLinks(page_text, page_address, references.image_links);
-    return references;
+    PageScan scan;
+    scan.left_out += CollectImageTags(page_text, base_address, scan.references.image_tags);
+    scan.left_out += CollectImageLinks(page_text, base_address, scan.references.image_links);
+    return scan;
 }
 
-PageAnalysis analyse_page(std::string_view page_text, std::string_view page_address)
+PageAnalysis analyse_page(std::string_view page_text, std::string_view base_address)
 {
-    PageAnalysis analysis{scan_page(page_text, page_address), {}, {}};
-    analysis.source_page = build_source_page(page_text, analysis.references);
-    analysis.image_page = build_image_page(analysis.references.image_tags);
-    return analysis;
+    PageScan scan = scan_page(page_text, base_address);
+    GeneratedPage source_page = build_source_page(page_text, scan.references);
+    GeneratedPage image_page = build_image_page(scan.references.image_tags, page_text.size());
+    return {std::move(scan.references), std::move(source_page.html), std::move(image_page.html),
+            {scan.left_out, source_page.left_out, image_page.left_out}};
 }
 
 }

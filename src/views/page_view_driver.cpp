@@ -22,6 +22,16 @@ std::string failure_summary(const std::vector<std::string>& failures)
     return summary;
 }
 
+// What the user needs to know of a run: the files it could not write, the entries it left out.
+std::string notice_of(const PageViewsUpdate& update)
+{
+    const std::string failures = failure_summary(update.failures);
+    const std::string left_out = left_out_summary(update.left_out);
+    if (failures.empty() || left_out.empty())
+        return failures + left_out;
+    return failures + "; " + left_out;
+}
+
 }
 
 PageViewDriver::PageViewDriver(PageViews views, const WorkFiles& files, PageReferences& references,
@@ -49,8 +59,8 @@ void PageViewDriver::RefreshPageViews()
     if (m_window_cancellable->is_cancelled())
         return;
     m_waiting_run = Gio::Cancellable::create();
-    m_views.browser.read_body_html(m_waiting_run->gobj(), [this](std::optional<std::string> body_html) {
-        page_text_arrived(std::move(body_html));
+    m_views.browser.read_page(m_waiting_run->gobj(), [this](platform::PageContent page) {
+        page_arrived(std::move(page));
     });
 }
 
@@ -64,12 +74,13 @@ void PageViewDriver::cancel_waiting_run()
 
 // A view with nothing loaded, or a document without a body, gives an empty page; the files are
 // written and the views pointed at them all the same.
-void PageViewDriver::page_text_arrived(std::optional<std::string> body_html)
+void PageViewDriver::page_arrived(platform::PageContent page)
 {
     m_waiting_run.reset();
-    PageViewsUpdate update = update_page_views(m_files, body_html.value_or(""), m_views.browser.LocationURL());
+    const std::string base_address = page.base_address.empty() ? m_views.browser.LocationURL() : page.base_address;
+    PageViewsUpdate update = update_page_views(m_files, page.body_html.value_or(""), base_address);
     m_references = std::move(update.references);
-    m_unreported_failure = failure_summary(update.failures);
+    m_unreported_notice = notice_of(update);
     m_generated_loads_pending = kGeneratedViewCount;
     show_generated_page(m_views.source_code, WorkFile::Source);
     show_generated_page(m_views.images, WorkFile::ImagePage);
@@ -85,10 +96,10 @@ void PageViewDriver::generated_view_loaded()
     if (m_generated_loads_pending == 0)
         return;
     --m_generated_loads_pending;
-    if (!m_unreported_failure.empty())
-        m_write_failure.emit(m_unreported_failure);
+    if (!m_unreported_notice.empty())
+        m_run_notice.emit(m_unreported_notice);
     if (m_generated_loads_pending == 0)
-        m_unreported_failure.clear();
+        m_unreported_notice.clear();
 }
 
 }

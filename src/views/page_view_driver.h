@@ -33,16 +33,18 @@ public:
     PageViewDriver(const PageViewDriver&) = delete;
     PageViewDriver& operator=(const PageViewDriver&) = delete;
 
-    // Writes the work files for the page shown and points the generated views at them.
+    // Writes the work files for the page shown, its references resolved against the document's base
+    // address, and points the generated views at them.
     void RefreshPageViews();
 
-    // Says which work files the last run could not write (they keep their former content). Raised
-    // as each generated view finishes loading, after the views' own status texts.
-    sigc::signal<void(const std::string& message)>& write_failure() { return m_write_failure; }
+    // Says what the last run could not do: the work files it could not write (they keep their
+    // former content) and the entries the size bounds left out. Raised as each generated view
+    // finishes loading, after the views' own status texts.
+    sigc::signal<void(const std::string& message)>& run_notice() { return m_run_notice; }
 
 private:
     void cancel_waiting_run();
-    void page_text_arrived(std::optional<std::string> body_html);
+    void page_arrived(platform::PageContent page);
     void show_generated_page(platform::WebView& view, WorkFile file);
     void generated_view_loaded();
 
@@ -53,9 +55,9 @@ private:
     gulong m_window_cancelled_handler = 0;
     Glib::RefPtr<Gio::Cancellable> m_waiting_run; // set while a run waits for its page text
 
-    std::string m_unreported_failure;
+    std::string m_unreported_notice;
     int m_generated_loads_pending = 0;
-    sigc::signal<void(const std::string&)> m_write_failure;
+    sigc::signal<void(const std::string&)> m_run_notice;
 };
 
 }

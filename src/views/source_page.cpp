@@ -1,6 +1,7 @@
 #include "views/source_page.h"
 
 #include "analysis/byte_lanes.h"
+#include "analysis/output_bounds.h"
 #include "views/file_name_matcher.h"
 #include "views/html_escape.h"
 #include "views/link_address.h"
@@ -155,31 +156,45 @@ std::vector<const Reference*> linkable_entries(const PageReferences& references)
     return entries;
 }
 
-std::vector<FileNameMatcher::Match> find_file_names(std::string_view page_text,
-                                                    const std::vector<const Reference*>& entries)
+// What a link to each entry adds to the page.
+std::vector<std::size_t> link_costs(const LinkAddresses& addresses, std::size_t entry_count)
+{
+    std::vector<std::size_t> costs(entry_count);
+    for (std::size_t entry = 0; entry < entry_count; ++entry)
+        costs[entry] = kLinkStart.size() + addresses.of(entry).size() + kLinkTextStart.size() + kLinkEnd.size();
+    return costs;
+}
+
+// The names are looked for as the page writes them; the links go to the decoded addresses.
+FileNameMatcher::Matches find_file_names(std::string_view page_text, const std::vector<const Reference*>& entries,
+                                         const FileNameMatcher::Budget& budget)
 {
     std::vector<std::string_view> names;
     names.reserve(entries.size());
     for (const Reference* entry : entries)
-        names.push_back(entry->file_name);
-    return FileNameMatcher(names).find_all(page_text);
+        names.push_back(entry->name_as_written());
+    return FileNameMatcher(names).find_within(page_text, budget);
 }
 
 }
 
-std::string build_source_page(std::string_view page_text, const PageReferences& references)
+GeneratedPage build_source_page(std::string_view page_text, const PageReferences& references)
 {
     const std::vector<const Reference*> entries = linkable_entries(references);
-    const std::vector<FileNameMatcher::Match> matches = find_file_names(page_text, entries);
     const LinkAddresses addresses(entries);
+    const std::vector<std::size_t> costs = link_costs(addresses, entries.size());
+    const std::size_t text_size = source_text_size(page_text);
+    const std::size_t bound = generated_page_bound(page_text.size());
+    const FileNameMatcher::Matches matches =
+        find_file_names(page_text, entries, {costs, bound > text_size ? bound - text_size : 0});
 
-    std::size_t page_size = source_text_size(page_text);
-    for (const FileNameMatcher::Match& match : matches)
-        page_size += kLinkStart.size() + addresses.of(match.name).size() + kLinkTextStart.size() + kLinkEnd.size();
+    std::size_t page_size = text_size;
+    for (const FileNameMatcher::Match& match : matches.found)
+        page_size += costs[match.name];
 
     SourcePageWriter writer(page_size);
     std::size_t written = 0;
-    for (const FileNameMatcher::Match& match : matches) {
+    for (const FileNameMatcher::Match& match : matches.found) {
         writer.copy_as_source_text(page_text.substr(written, match.position - written));
         writer.copy(kLinkStart);
         writer.copy(addresses.of(match.name));
@@ -189,7 +204,7 @@ std::string build_source_page(std::string_view page_text, const PageReferences& 
         written = match.position + match.length;
     }
     writer.copy_as_source_text(page_text.substr(written));
-    return writer.finish();
+    return {writer.finish(), matches.left_out};
 }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/reference_list.h"
+#include "views/generated_page.h"
 
 #include <string>
 #include <string_view>
@@ -10,7 +11,8 @@ namespace quillet {
 // The "Source Code" view of a page: its text as an HTML fragment that shows it as written ("&"
 // and "<" escaped, each CR and each LF a "<BR>"), in which every occurrence of a found file name is
 // a link to its address. Links come from one left-to-right pass: at each position the longest
-// file name wins, linked to its first entry (image links before image tags).
-std::string build_source_page(std::string_view page_text, const PageReferences& references);
+// file name, as the page writes it, that stands whole wins, linked to its first entry (image links
+// before image tags). Links past the page's size bound are left out, their names kept as text.
+GeneratedPage build_source_page(std::string_view page_text, const PageReferences& references);
 
 }

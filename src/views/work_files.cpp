@@ -2,6 +2,7 @@
 
 #include "platform/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -42,7 +43,7 @@ bool can_create_files_in(const std::filesystem::path& directory)
 {
     std::random_device random;
     const auto probe = directory / (".quillet-probe-" + std::to_string(random()));
-    if (!platform::replace_file_contents(probe, kLineEnd).empty())
+    if (!platform::replace_file_contents(probe, {kLineEnd}, platform::Durability::Unsynced).empty())
         return false;
     std::error_code ignored;
     std::filesystem::remove(probe, ignored);
@@ -90,12 +91,35 @@ std::vector<std::string> WorkFiles::create_missing() const
     return failures;
 }
 
+// Unsynced: every load rebuilds the work files, so a power loss costs nothing the next load does
+// not make again.
 std::string WorkFiles::write(WorkFile file, std::string_view text) const
 {
-    std::string content;
-    content.reserve(text.size() + kLineEnd.size());
-    content.append(text).append(kLineEnd);
-    return platform::replace_file_contents(path(file), content);
+    return platform::replace_file_contents(path(file), {text, kLineEnd}, platform::Durability::Unsynced);
+}
+
+std::vector<std::string> WorkFiles::remove_leftovers() const
+{
+    std::vector<std::string> failures;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(m_directory, error); !error && entry != std::filesystem::directory_iterator();
+         entry.increment(error)) {
+        std::error_code status_error;
+        if (entry->symlink_status(status_error).type() != std::filesystem::file_type::regular
+            || !is_leftover(entry->path()))
+            continue;
+        std::error_code remove_error;
+        if (!std::filesystem::remove(entry->path(), remove_error))
+            failures.push_back("cannot remove " + entry->path().string() + ": " + remove_error.message());
+    }
+    return failures;
+}
+
+bool WorkFiles::is_leftover(const std::filesystem::path& candidate) const
+{
+    return std::ranges::any_of(kAllWorkFiles, [&](WorkFile file) {
+        return platform::is_temporary_file_for(candidate, path(file));
+    });
 }
 
 std::vector<std::string> WorkFiles::ResetWorkFiles() const

@@ -37,6 +37,9 @@ public:
     // Creates each missing work file holding only CR LF; a file that exists is not touched.
     std::vector<std::string> create_missing() const;
 
+    // Removes the temporary files that writes killed midway left beside the work files; nothing else.
+    std::vector<std::string> remove_leftovers() const;
+
     // Writes `text` followed by CR LF. Returns an empty string on success.
     std::string write(WorkFile file, std::string_view text) const;
 
@@ -45,6 +48,8 @@ public:
     std::vector<std::string> ResetWorkFiles() const;
 
 private:
+    bool is_leftover(const std::filesystem::path& candidate) const;
+
     std::filesystem::path m_directory;
 };
 

@@ -67,7 +67,13 @@ INSTANTIATE_TEST_SUITE_P(UnlikeLiteral, ImageLinks, testing::Values(
         ReferenceList{{in_gallery("https://x.example.org/big.jpg"), "big.jpg"}}},
     ScannerCase{"ParentDirectory", "http://www.example.com/gallery/2001/index.html", "<a href='../big.jpg'>",
         {{"http://www.example.com/gallery/big.jpg", "big.jpg"}},
-        ReferenceList{{"http://www.example.com/gallery/2001/big.jpg", "big.jpg"}}}),
+        ReferenceList{{"http://www.example.com/gallery/2001/big.jpg", "big.jpg"}}},
+    ScannerCase{"DecodedTarget", kGallery, "<a href='show.php?f=big.jpg&amp;w=2'>",
+        {{in_gallery("show.php?f=big.jpg&w=2"), "show.php?f=big.jpg&w=2", "show.php?f=big.jpg&amp;w=2"}},
+        ReferenceList{{in_gallery("show.php?f=big.jpg&amp;w=2"), "show.php?f=big.jpg&amp;w=2"}}},
+    ScannerCase{"SchemeInsideQueryResolved", kGallery, "<a href='go?to=http://x.example.net/big.jpg'>",
+        {{in_gallery("go?to=http://x.example.net/big.jpg"), "big.jpg"}},
+        ReferenceList{{"go?to=http://x.example.net/big.jpg", "big.jpg"}}}),
     test::case_name);
 
 TEST(ImageLinks, ShownAndLinkedImageListedInBothPairs)

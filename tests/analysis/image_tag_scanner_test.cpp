@@ -91,7 +91,22 @@ INSTANTIATE_TEST_SUITE_P(UnlikeLiteral, ImageTags, testing::Values(
     ScannerCase{"EmptyValueBeforeOtherAttributes", kSitePage, "<img src='' width=10><img src=\"\" border=\"0\">",
         {{kSite, ""}}, ReferenceList{{std::string(kSite) + " ", " "}, {std::string(kSite) + " border=", ""}}},
     ScannerCase{"ApostropheInValue", kSitePage, "<img src=\"o'brien.gif\">",
-        {{std::string(kSite) + "o'brien.gif", "o'brien.gif"}}, ReferenceList{{std::string(kSite) + "o", "o"}}}),
+        {{std::string(kSite) + "o'brien.gif", "o'brien.gif"}}, ReferenceList{{std::string(kSite) + "o", "o"}}},
+    ScannerCase{"CharacterReferencesDecoded", kSitePage,
+        "<img src=\"pic.png?a=1&amp;b=2\"><img src='x.gif?a=1&copy=2'><img src='&eacute;t&#xE9;.gif'>",
+        {{std::string(kSite) + "pic.png?a=1&b=2", "pic.png?a=1&b=2", "pic.png?a=1&amp;b=2"},
+         {std::string(kSite) + "x.gif?a=1&copy=2", "x.gif?a=1&copy=2"},
+         {std::string(kSite) + "\xC3\xA9t\xC3\xA9.gif", "\xC3\xA9t\xC3\xA9.gif", "&eacute;t&#xE9;.gif"}},
+        ReferenceList{{std::string(kSite) + "pic.png?a=1&amp;b=2", "pic.png?a=1&amp;b=2"},
+                      {std::string(kSite) + "x.gif?a=1&copy=2", "x.gif?a=1&copy=2"},
+                      {std::string(kSite) + "&eacute;t&#xE9;.gif", "&eacute;t&#xE9;.gif"}}},
+    ScannerCase{"DecodedNameIsTheDuplicateKey", kSitePage, "<img src='a&amp;b.gif'><img src='other/a&#38;b.gif'>",
+        {{std::string(kSite) + "a&b.gif", "a&b.gif", "a&amp;b.gif"}},
+        ReferenceList{{std::string(kSite) + "a&amp;b.gif", "a&amp;b.gif"},
+                      {std::string(kSite) + "other/a&#38;b.gif", "a&#38;b.gif"}}},
+    ScannerCase{"SchemeInsideQueryResolved", kSitePage, "<img src='/proxy?u=http://cdn.example/x.jpg'>",
+        {{"http://www.example.com/proxy?u=http://cdn.example/x.jpg", "x.jpg"}},
+        ReferenceList{{"/proxy?u=http://cdn.example/x.jpg", "x.jpg"}}}),
     test::case_name);
 
 TEST(ImageTags, MoreThanHundredTagsOnOneLine)

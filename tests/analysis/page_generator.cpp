@@ -13,7 +13,6 @@ constexpr std::string_view kAddresses[] = {
 };
 constexpr std::string_view kDirectories[] = {
     "", "", "pics/", "img/sub/", "a b/", "cgi-bin/i/pics/", "http://other.example.net/", "HTTP://Cdn.Example.com/x/",
-    "go.php?u=http://x.example.net/",
 };
 constexpr std::string_view kRootDirectories[] = {"/", "/art/", "/cgi-bin/i/"};
 constexpr std::string_view kNames[] = {"logo", "a", "photo 1", "x", "pic-2", "thumb_3", "", "LOGO", "border"};

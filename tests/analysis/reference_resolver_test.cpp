@@ -53,7 +53,6 @@ INSTANTIATE_TEST_SUITE_P(LikeLiteral, ResolveReference, testing::Values(
     ResolveCase{"http://www.example.com/gallery/", "photos/big.jpg", "http://www.example.com/gallery/photos/big.jpg"},
     ResolveCase{"http://www.example.com/", "/img/a.gif", "http://www.example.com/img/a.gif"},
     ResolveCase{kPage, "HTTP://Other.Example.net/X.GIF", "HTTP://Other.Example.net/X.GIF"},
-    ResolveCase{kPage, "go.php?u=http://x.example.net/a.gif", "go.php?u=http://x.example.net/a.gif"},
     ResolveCase{kPage, "", "http://www.example.com/site/sub/"},
     ResolveCase{"HTTP://WWW.EXAMPLE.COM/DIR/PAGE.HTML", "a.gif", "http://WWW.EXAMPLE.COM/DIR/a.gif"},
     ResolveCase{"http://hometown.aol.com/user/page.html", "pic.gif", "http://members.aol.com/user/pic.gif"},
@@ -62,6 +61,12 @@ INSTANTIATE_TEST_SUITE_P(LikeLiteral, ResolveReference, testing::Values(
     ResolveCase{"www.example.com", "a.gif", "www.example.com/a.gif"},
     ResolveCase{"www.example.com/dir/page.html", "a.gif", "www.example.com/dir/a.gif"},
     ResolveCase{"", "a.gif", "/a.gif"}));
+
+// Only a scheme at the start makes a reference absolute, not one in its query.
+INSTANTIATE_TEST_SUITE_P(SchemeInsideQuery, ResolveReference, testing::Values(
+    ResolveCase{kPage, "go.php?u=http://x.example.net/a.gif", "http://www.example.com/site/sub/go.php?u=http://x.example.net/a.gif"},
+    ResolveCase{kPage, "/proxy?u=http://cdn.example/x.jpg", "http://www.example.com/proxy?u=http://cdn.example/x.jpg"},
+    ResolveCase{kPage, "img.php?src=HTTPS://cdn.example/x.jpg", "http://www.example.com/site/sub/img.php?src=HTTPS://cdn.example/x.jpg"}));
 
 // Other schemes, "//", "data:" and the like.
 INSTANTIATE_TEST_SUITE_P(OtherSchemes, ResolveReference, testing::Values(

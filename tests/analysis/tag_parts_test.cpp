@@ -1,4 +1,6 @@
 #include "analysis/attribute_value.h"
+#include "analysis/base_address.h"
+#include "analysis/character_references.h"
 #include "analysis/tag_regions.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +77,47 @@ INSTANTIATE_TEST_SUITE_P(Table, AttributeValue, testing::Values(
     ValueCase{" pic.gif\nalt=x", "pic.gif"},
     ValueCase{"", ""},
     ValueCase{"   ", ""}));
+
+class DecodedValue : public testing::TestWithParam<ValueCase> { };
+
+TEST_P(DecodedValue, ReadsLikeTheEngine)
+{
+    EXPECT_EQ(decode_attribute_value(GetParam().text_after_equals), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DecodedValue, testing::Values(
+    ValueCase{"a.gif?x=1&amp;y=2", "a.gif?x=1&y=2"},
+    ValueCase{"&#38;&#x26;&#X26;&AMP;&amp", "&&&&&"},
+    ValueCase{"&eacute;t&eacute;", "\xC3\xA9t\xC3\xA9"},
+    ValueCase{"&NotEqualTilde;", "\xE2\x89\x82\xCC\xB8"},
+    ValueCase{"?a=1&copy=2&lang=en&not3", "?a=1&copy=2&lang=en&not3"},
+    ValueCase{"&copy x &notit; &notin;", "\xC2\xA9 x &notit; \xE2\x88\x89"},
+    ValueCase{"&unknown; & &; &#; &#x; &#xZ", "&unknown; & &; &#; &#x; &#xZ"},
+    ValueCase{"&#0;&#xD800;&#1114112;&#99999999999999999999;", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    ValueCase{"&#x80;&#150;&#x1F600;&#65", "\xE2\x82\xAC\xE2\x80\x93\xF0\x9F\x98\x80" "A"},
+    ValueCase{"trailing &", "trailing &"},
+    ValueCase{"", ""}));
+
+struct BaseCase {
+    std::string page_text;
+    std::string expected;
+};
+
+class DocumentBase : public testing::TestWithParam<BaseCase> { };
+
+TEST_P(DocumentBase, IsTheFirstBaseHref)
+{
+    EXPECT_EQ(document_base_address(GetParam().page_text, "http://www.example.com/dir/page.html"), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DocumentBase, testing::Values(
+    BaseCase{"<p>no base</p>", "http://www.example.com/dir/page.html"},
+    BaseCase{"<base href=\"/assets/\"><img src=a.gif>", "http://www.example.com/assets/"},
+    BaseCase{"<BASE HREF='http://cdn.example.net/x/'>", "http://cdn.example.net/x/"},
+    BaseCase{"<base target=_blank><base href='sub/'><base href='/other/'>", "http://www.example.com/dir/sub/"},
+    BaseCase{"<basefont href='x/'><base data-href='y/'>", "http://www.example.com/dir/page.html"},
+    BaseCase{"<base href='a&amp;b/'>", "http://www.example.com/dir/a&b/"},
+    BaseCase{"<base href=", "http://www.example.com/dir/"}));
 
 }
 }

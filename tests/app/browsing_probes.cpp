@@ -2,6 +2,7 @@
 
 #include "platform/typed_address.h"
 #include "support/main_loop.h"
+#include "support/page_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,7 @@ namespace quillet::test {
 
 std::optional<std::string> body_of(platform::WebView& view)
 {
-    struct Answer {
-        bool given = false;
-        std::optional<std::string> body;
-    };
-    // Shared, since an answer after a failed wait must not write into a finished frame.
-    auto answer = std::make_shared<Answer>();
-    view.read_body_html(nullptr, [answer](std::optional<std::string> html) {
-        answer->given = true;
-        answer->body = std::move(html);
-    });
-    EXPECT_TRUE(pump_until([&] { return answer->given; })) << "the view never gave its body";
-    return answer->body;
+    return page_of(view).body_html;
 }
 
 std::string file_uri(const std::filesystem::path& path)

@@ -186,7 +186,7 @@ TEST_F(PageViewDriverTest, UnwritableFileIsReportedOnceTheGeneratedViewsHaveLoad
     std::filesystem::create_directory(m_files.path(WorkFile::Source));
     std::vector<std::string> reports;
     std::vector<int> generated_loads_at_report;
-    m_driver->write_failure().connect([&](const std::string& message) {
+    m_driver->run_notice().connect([&](const std::string& message) {
         reports.push_back(message);
         generated_loads_at_report.push_back(m_source_code_loads.count() + m_images_loads.count());
     });

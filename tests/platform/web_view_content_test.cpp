@@ -50,14 +50,14 @@ TEST_F(WebViewTest, CancelledReadNeverAnswers)
 
     GCancellable* cancellable = g_cancellable_new();
     auto answered = std::make_shared<bool>(false);
-    view.read_body_html(cancellable, [answered](std::optional<std::string>) { *answered = true; });
+    view.read_page(cancellable, [answered](platform::PageContent) { *answered = true; });
     g_cancellable_cancel(cancellable);
     pump_for(500ms);
     EXPECT_FALSE(*answered);
 
     GCancellable* cancelled_before = g_cancellable_new();
     g_cancellable_cancel(cancelled_before);
-    view.read_body_html(cancelled_before, [answered](std::optional<std::string>) { *answered = true; });
+    view.read_page(cancelled_before, [answered](platform::PageContent) { *answered = true; });
     pump_for(500ms);
     EXPECT_FALSE(*answered);
     g_object_unref(cancellable);

@@ -1,6 +1,7 @@
 #include "web_view_fixture.h"
 
 #include "support/main_loop.h"
+#include "support/page_probe.h"
 #include "test_files.h"
 
 #include <glib.h>
@@ -89,18 +90,7 @@ void WebViewTest::load_file(platform::WebView& view, ViewEvents& events, const s
 
 std::optional<std::string> WebViewTest::read_body(platform::WebView& view)
 {
-    struct Answer {
-        bool given = false;
-        std::optional<std::string> body;
-    };
-    // Shared, since a late answer after a failed wait must not write into a finished frame.
-    auto answer = std::make_shared<Answer>();
-    view.read_body_html(nullptr, [answer](std::optional<std::string> html) {
-        answer->given = true;
-        answer->body = std::move(html);
-    });
-    EXPECT_TRUE(pump_until([&] { return answer->given; })) << "read_body_html never answered";
-    return answer->body;
+    return test::page_of(view).body_html;
 }
 
 }

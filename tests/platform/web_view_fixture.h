@@ -52,7 +52,7 @@ protected:
 
     // Loads `path` with Navigate2 and waits for its completion.
     void load_file(platform::WebView& view, ViewEvents& events, const std::filesystem::path& path);
-    // The body HTML as read_body_html gives it; fails the test when it never answers.
+    // The body HTML as a page-view run reads it; fails the test when it never answers.
     std::optional<std::string> read_body(platform::WebView& view);
 
     TempDirectory m_pages;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,19 @@ std::vector<Match> matches_of(const std::vector<std::string_view>& names, std::s
 
 using test::same_matched_byte;
 
-// The plain definition: at each position try every name, take the longest (the first of equals).
+bool is_letter_or_digit(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
+
+bool stands_whole(std::string_view text, std::size_t position, std::size_t length)
+{
+    const std::size_t end = position + length;
+    return (position == 0 || !is_letter_or_digit(text[position - 1])) && (end == text.size() || !is_letter_or_digit(text[end]));
+}
+
+// The plain definition: at each position try every name, take the longest that stands whole
+// (the first of equals).
 std::vector<Match> naive_matches(const std::vector<std::string_view>& names, std::string_view text)
 {
     std::vector<Match> matches;
@@ -31,8 +44,9 @@ std::vector<Match> naive_matches(const std::vector<std::string_view>& names, std
             const std::string_view name = names[i];
             if (name.empty() || name.size() > text.size() - position || (best && best->length >= name.size()))
                 continue;
-            if (std::equal(name.begin(), name.end(), text.begin() + static_cast<std::ptrdiff_t>(position), same_matched_byte))
-                best = Match{position, name.size(), i};
+            if (std::equal(name.begin(), name.end(), text.begin() + static_cast<std::ptrdiff_t>(position), same_matched_byte)
+                && stands_whole(text, position, name.size()))
+                best = Match{position, static_cast<std::uint32_t>(name.size()), static_cast<std::uint32_t>(i)};
         }
         if (best) {
             matches.push_back(*best);
@@ -59,15 +73,18 @@ TEST(FileNameMatcher, FindsLeftmostLongestMatches)
         {"empty name never matches", {""}, "abc", {}},
         {"one name twice", {"a.gif"}, "a.gif a.gif", {{0, 5, 0}, {6, 5, 0}}},
         {"exact case", {"a.gif"}, "A.GIF a.GIF", {}},
-        {"longest at a position wins", {"a.gif", "a.gif.bak"}, "xa.gif.bak", {{1, 9, 1}}},
+        {"longest at a position wins", {"a.gif", "a.gif.bak"}, "-a.gif.bak", {{1, 9, 1}}},
         {"leftmost beats longer later", {"b.gif.png", "ab.gif"}, "ab.gif.png", {{0, 6, 1}}},
         {"no match inside a match", {"logo.gif", "o.gif"}, "logo.gif o.gif", {{0, 8, 0}, {9, 5, 1}}},
         {"first of equal names", {"a.gif", "a.gif"}, "a.gif", {{0, 5, 0}}},
-        {"suffix reached through failure", {"abcd", "bc"}, "abce", {{1, 2, 1}}},
-        {"adjacent matches", {"ab"}, "ababab", {{0, 2, 0}, {2, 2, 0}, {4, 2, 0}}},
-        {"overlapping occurrences", {"aa"}, "aaa", {{0, 2, 0}}},
+        {"suffix reached through failure", {"a-b-c-d", "b-c"}, "a-b-c-e", {{2, 3, 1}}},
+        {"adjacent matches", {"ab"}, "ab.ab-ab", {{0, 2, 0}, {3, 2, 0}, {6, 2, 0}}},
+        {"overlapping occurrences", {".."}, "...", {{0, 2, 0}}},
         {"CR and LF are one character", {"a\nb"}, "a\rb a\nb", {{0, 3, 0}, {4, 3, 0}}},
-        {"NUL and high bytes", {std::string_view("\0\xff", 2)}, std::string("x\0\xff", 3), {{1, 2, 0}}},
+        {"NUL and high bytes", {std::string_view("\0\xff", 2)}, std::string("-\0\xff", 3), {{1, 2, 0}}},
+        {"only whole names", {"e", "logo.gif"}, "the e biglogo.gif /img/logo.gif 'logo.gif' see logo.gif.",
+         {{4, 1, 0}, {23, 8, 1}, {33, 8, 1}, {47, 8, 1}}},
+        {"shorter whole name when the longest is not", {"a.gif", "a.gif-b"}, "a.gif-bc", {{0, 5, 0}}},
     };
     for (const MatcherCase& c : cases)
         EXPECT_EQ(matches_of(c.names, c.text), c.expected) << c.title;
@@ -82,10 +99,11 @@ TEST(FileNameMatcher, MatchesAcrossBlockBoundariesAndLongNames)
     text += std::string(100000, '-');
     const std::size_t long_position = text.size();
     text += long_name;
-    text += "edge.gif";
+    text += " edge.gif";
 
-    const std::vector<Match> expected = {{65534, 8, 0}, {long_position, long_name.size(), 1},
-                                         {long_position + long_name.size(), 8, 0}};
+    const auto long_length = static_cast<std::uint32_t>(long_name.size());
+    const std::vector<Match> expected = {{65534, 8, 0}, {long_position, long_length, 1},
+                                         {long_position + long_length + 1, 8, 0}};
     EXPECT_EQ(matches_of(names, text), expected);
 }
 
@@ -134,6 +152,14 @@ TEST(FileNameMatcher, AgreesWithThePlainDefinitionWhateverTheNamesEndWith)
             EXPECT_EQ(matches_of(names, text), naive_matches(names, text)) << shape.title << ", round " << round;
         }
     }
+}
+
+TEST(FileNameMatcher, CountsTheMatchesPastItsBudget)
+{
+    const std::vector<std::size_t> costs = {10, 1};
+    const FileNameMatcher::Matches matches = FileNameMatcher({"a.gif", "b.gif"}).find_within("a.gif b.gif a.gif b.gif", {costs, 12});
+    EXPECT_EQ(matches.found, (std::vector<Match>{{0, 5, 0}, {6, 5, 1}}));
+    EXPECT_EQ(matches.left_out, 2u) << "the later b.gif fits, but stays out with all after the first left out";
 }
 
 TEST(FileNameMatcher, HandlesManyNamesAndManyMatches)

@@ -33,7 +33,7 @@ TEST(ImagePage, OneBlockPerImageTag)
          block("http://h/1.gif", "http://h/1.gif") + block("http://h/2.gif", "http://h/2.gif")},
     };
     for (const auto& [title, image_tags, expected] : cases)
-        EXPECT_EQ(build_image_page(image_tags), expected) << title;
+        EXPECT_EQ(build_image_page(image_tags, 0).html, expected) << title;
 }
 
 TEST(LinkAddress, PrefixesOnlyAddressesWithoutScheme)

@@ -59,10 +59,10 @@ TEST_F(PageViewsUpdateTest, WritesBothViewsAndResetsTheScratchFiles)
     EXPECT_TRUE(update.failures.empty());
     EXPECT_EQ(update.references, kReferencesOfPageWithImages);
     const std::string source = contents(WorkFile::Source);
-    EXPECT_EQ(source, build_source_page(kPageWithImages, update.references) + "\r\n");
+    EXPECT_EQ(source, build_source_page(kPageWithImages, update.references).html + "\r\n");
     EXPECT_EQ(occurrences(source, ">logo.gif</a>"), 2u);
     EXPECT_EQ(occurrences(source, ">big.jpg</a>"), 1u);
-    EXPECT_EQ(contents(WorkFile::ImagePage), build_image_page(update.references.image_tags) + "\r\n");
+    EXPECT_EQ(contents(WorkFile::ImagePage), build_image_page(update.references.image_tags, 0).html + "\r\n");
     expect_scratch_files_reset();
 }
 
@@ -114,7 +114,7 @@ TEST_F(PageViewsUpdateTest, AFileThatCannotBeWrittenDoesNotStopTheOthers)
     ASSERT_EQ(update.failures.size(), 1u);
     EXPECT_NE(update.failures[0].find("imagepage.html"), std::string::npos) << update.failures[0];
     EXPECT_EQ(update.references, kReferencesOfPageWithImages);
-    EXPECT_EQ(contents(WorkFile::Source), build_source_page(kPageWithImages, update.references) + "\r\n");
+    EXPECT_EQ(contents(WorkFile::Source), build_source_page(kPageWithImages, update.references).html + "\r\n");
     expect_scratch_files_reset();
 }
 

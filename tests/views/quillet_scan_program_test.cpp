@@ -60,8 +60,8 @@ protected:
     void expect_work_files_as_the_browser_leaves_them() const
     {
         const WorkFiles files(work_directory);
-        const PageReferences references = scan_page(kPage, kPageAddress);
-        EXPECT_EQ(file_contents(files.path(WorkFile::Source)), build_source_page(kPage, references) + "\r\n");
+        const PageReferences references = scan_page(kPage, kPageAddress).references;
+        EXPECT_EQ(file_contents(files.path(WorkFile::Source)), build_source_page(kPage, references).html + "\r\n");
         EXPECT_NE(file_contents(files.path(WorkFile::ImagePage)).find("<img src='http://www.example.com/site/pics/logo.gif'>"),
                   std::string::npos);
         for (const WorkFile file : {WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::Browser, WorkFile::Images})
@@ -103,6 +103,35 @@ TEST_F(QuilletScanProgram, PrintsJson)
               R"({"imageTags": [{"url": "http://www.example.com/site/pics/logo.gif", "fileName": "logo.gif"}], )"
               R"("imageLinks": [{"url": "http://www.example.com/site/photos/big.jpg", "fileName": "big.jpg"}]})"
               "\n");
+}
+
+// The window resolves against the base address the engine reports; a saved page tells it by its
+// own <base href>, and both give the same lists.
+TEST_F(QuilletScanProgram, ResolvesAgainstTheFirstBaseHref)
+{
+    put_file(page_file, "<head><base href='/assets/'></head><body>" + std::string(kPage) + "</body>");
+
+    const ProgramRun result = run(scan_arguments() + " " + quoted(page_file));
+
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(result.out, "img\thttp://www.example.com/assets/pics/logo.gif\tlogo.gif\n"
+                          "link\thttp://www.example.com/assets/photos/big.jpg\tbig.jpg\n");
+}
+
+TEST_F(QuilletScanProgram, SaysWhatTheBoundsLeftOutAndStillSucceeds)
+{
+    std::string page;
+    for (int i = 0; i < 20'000; ++i)
+        page += "<img src='" + std::to_string(i) + "'>";
+    put_file(page_file, page);
+    const std::string long_address = "http://www.example.com/" + std::string(8000, 'd') + "/";
+
+    const ProgramRun result =
+        run("--page-address " + long_address + " --work-dir " + quoted(work_directory) + " " + quoted(page_file));
+
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_TRUE(result.err.starts_with("quillet-scan: Page too large to show whole: ")) << result.err;
+    EXPECT_NE(result.err.find(" references"), std::string::npos) << result.err;
 }
 
 TEST_F(QuilletScanProgram, RefusesBadArgumentsWithUsage)

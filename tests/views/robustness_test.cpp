@@ -1,5 +1,7 @@
 #include "views/page_analysis.h"
 
+#include "analysis/output_bounds.h"
+
 #include <gtest/gtest.h>
 
 namespace quillet {
@@ -28,7 +30,8 @@ void expect_sound(const PageAnalysis& analysis)
 {
     EXPECT_EQ(analysis.source_page.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(occurrences(analysis.source_page, "<a href='"), occurrences(analysis.source_page, "</a>"));
-    EXPECT_EQ(occurrences(analysis.image_page, "<img src='"), analysis.references.image_tags.size());
+    EXPECT_EQ(occurrences(analysis.image_page, "<img src='"),
+              analysis.references.image_tags.size() - analysis.left_out.images);
     EXPECT_EQ(analysis.image_page.find_first_of("\r\n"), std::string::npos);
 }
 
@@ -64,6 +67,40 @@ TEST(Robustness, NulBytesAndInvalidUtf8PassThrough)
     EXPECT_NE(analysis.source_page.find(std::string("\0&lt;p>\xff\xfe\xc3(", 11)), std::string::npos);
     EXPECT_NE(analysis.source_page.find(">a\xc0.gif</a>"), std::string::npos);
     expect_sound(analysis);
+}
+
+std::size_t list_bytes(const ReferenceList& list)
+{
+    std::size_t bytes = 0;
+    for (const Reference& entry : list)
+        bytes += entry.url.size() + entry.file_name.size() + entry.written_name.size();
+    return bytes;
+}
+
+// A long address repeated in every link and every list entry must not make a small page huge.
+TEST(Robustness, ALongAddressKeepsEveryOutputWithinItsBound)
+{
+    const std::string long_address = "http://www.example.com/" + std::string(4000, 'd') + "/page.html";
+    struct Page {
+        const char* title;
+        std::string text;
+    };
+    std::string words;
+    for (int i = 0; i < 100'000; ++i)
+        words += "e ";
+    const std::vector<Page> pages = {
+        {"one short name that the text holds everywhere", words + "<img src=\"e\">"},
+        {"a hundred thousand image tags", image_tags(100'000, "")},
+    };
+    for (const Page& page : pages) {
+        const PageAnalysis analysis = analyse_page(page.text, long_address);
+
+        EXPECT_LE(list_bytes(analysis.references.image_tags), reference_list_bound(page.text.size())) << page.title;
+        EXPECT_LE(analysis.source_page.size(), generated_page_bound(page.text.size())) << page.title;
+        EXPECT_LE(analysis.image_page.size(), generated_page_bound(page.text.size())) << page.title;
+        EXPECT_GT(analysis.left_out.references + analysis.left_out.links + analysis.left_out.images, 0u) << page.title;
+        expect_sound(analysis);
+    }
 }
 
 TEST(Robustness, OneLongLineWithoutTagsIsEscapedWhole)

@@ -28,7 +28,7 @@ TEST(SourcePage, EscapesTextAndBreaksLines)
         {"NUL and invalid UTF-8 pass through", std::string("a\0\xff", 3), {}, std::string("a\0\xff", 3)},
     };
     for (const SourcePageCase& c : cases)
-        EXPECT_EQ(build_source_page(c.page_text, c.references), c.expected) << c.title;
+        EXPECT_EQ(build_source_page(c.page_text, c.references).html, c.expected) << c.title;
 }
 
 // Pages are sized sixteen bytes a step and written eight bytes a step: every length and every
@@ -45,7 +45,7 @@ TEST(SourcePage, EscapesEveryByteWhereverItStands)
             text += c;
             expected += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '\r' || c == '\n' ? "<BR>" : std::string(1, c);
         }
-        EXPECT_EQ(build_source_page(text, {}), expected) << "length " << length;
+        EXPECT_EQ(build_source_page(text, {}).html, expected) << "length " << length;
     }
 }
 
@@ -80,9 +80,16 @@ TEST(SourcePage, LinksFileNames)
          "<a href='http://h/&#13;&#10;a.gif'>a.gif</a>"},
         {"other schemes kept", "a.gif", {kNoEntries, {{"https://h/a.gif", "a.gif"}}},
          "<a href='https://h/a.gif'>a.gif</a>"},
+        {"linked as written, to the decoded address", "<img src='a.gif?x=1&amp;y=2'> a.gif?x=1&y=2",
+         {kNoEntries, {{"http://h/a.gif?x=1&y=2", "a.gif?x=1&y=2", "a.gif?x=1&amp;y=2"}}},
+         "&lt;img src='<a href='http://h/a.gif?x=1&amp;y=2'>a.gif?x=1&amp;amp;y=2</a>'> a.gif?x=1&amp;y=2"},
+        {"only whole names", "the e biglogo.gif /img/logo.gif 'logo.gif' see logo.gif.",
+         {kNoEntries, {logo, {"http://h/e", "e"}}},
+         "the <a href='http://h/e'>e</a> biglogo.gif /img/<a href='http://h/pics/logo.gif'>logo.gif</a> "
+         "'<a href='http://h/pics/logo.gif'>logo.gif</a>' see <a href='http://h/pics/logo.gif'>logo.gif</a>."},
     };
     for (const SourcePageCase& c : cases)
-        EXPECT_EQ(build_source_page(c.page_text, c.references), c.expected) << c.title;
+        EXPECT_EQ(build_source_page(c.page_text, c.references).html, c.expected) << c.title;
 }
 
 }

@@ -147,6 +147,31 @@ TEST(WorkFiles, ResetGoesOnAfterAFileThatCannotBeWritten)
     EXPECT_EQ(file_contents(files.path(WorkFile::Images)), "\r\n");
 }
 
+// A run killed midway leaves the temporary file of its write behind; the next start removes those
+// and only those.
+TEST(WorkFiles, RemoveLeftoversTakesOnlyTheTemporaryFilesOfWorkFiles)
+{
+    TempDirectory directory;
+    const WorkFiles files(directory.path());
+    files.create_missing();
+    for (const char* name : {"source.htm.a1B2c3", "checkImages.txt.XXXXXX", "imagepage.html.000000"})
+        put_file(directory.path() / name, "torn");
+    const std::vector<std::string> kept = {"notes.txt.a1B2c3", "source.htm.a1B2c", "source.htm.a1B2c3d", "source.htm.a1-2c3",
+                                           "Source.htm.a1B2c3", "settings.ini.a1B2c3"};
+    for (const std::string& name : kept)
+        put_file(directory.path() / name, "keep");
+    fs::create_directory(directory.path() / "images.htm.dir123");
+
+    EXPECT_TRUE(files.remove_leftovers().empty());
+
+    std::vector<std::string> expected = {"browser.txt", "checkImages.txt", "checkImagesClean.txt", "imagepage.html",
+                                         "images.htm", "images.htm.dir123", "source.htm"};
+    expected.insert(expected.end(), kept.begin(), kept.end());
+    std::ranges::sort(expected);
+    EXPECT_EQ(names_in(directory.path()), expected);
+    EXPECT_EQ(file_contents(files.path(WorkFile::Source)), "\r\n");
+}
+
 TEST(WorkDirectory, AWritableProgramDirectoryIsUsedAndLeftClean)
 {
     TempDirectory directory;

@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "reference_output.h"
 
+#include "analysis/base_address.h"
 #include "views/page_views_update.h"
 #include "views/work_files.h"
 
@@ -91,8 +92,12 @@ int run_scan(const ScanRequest& request)
 
     const WorkFiles files(request.work_directory);
     std::vector<std::string> failures = files.create_missing();
-    PageViewsUpdate update = update_page_views(files, page_text, request.page_address);
+    const std::string base_address = document_base_address(page_text, request.page_address);
+    PageViewsUpdate update = update_page_views(files, page_text, base_address);
     failures.insert(failures.end(), update.failures.begin(), update.failures.end());
+    // Leaving entries out is what the bounds are for, not a failure.
+    if (const std::string left_out = left_out_summary(update.left_out); !left_out.empty())
+        complain(left_out);
 
     const std::string listing = request.format == OutputFormat::Json ? references_as_json(update.references)
                                                                      : references_as_lines(update.references);

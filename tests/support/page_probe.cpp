@@ -1,0 +1,27 @@
+#include "support/page_probe.h"
+
+#include "support/main_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quillet::test {
+
+platform::PageContent page_of(platform::WebView& view)
+{
+    struct Answer {
+        bool given = false;
+        platform::PageContent page;
+    };
+    // Shared, since an answer after a failed wait must not write into a finished frame.
+    auto answer = std::make_shared<Answer>();
+    view.read_page(nullptr, [answer](platform::PageContent page) {
+        answer->given = true;
+        answer->page = std::move(page);
+    });
+    EXPECT_TRUE(pump_until([&] { return answer->given; })) << "the view never gave its page";
+    return answer->page;
+}
+
+}
