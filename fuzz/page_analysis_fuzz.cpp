@@ -1,5 +1,7 @@
 #include "page_analysis_fuzz.h"
 
+#include "analysis/base_address.h"
+#include "analysis/output_bounds.h"
 #include "views/page_analysis.h"
 
 #include <cstdio>
@@ -54,10 +56,12 @@ void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
     const std::string_view page_address = input.substr(0, line_end);
     const std::string_view page_text = line_end == std::string_view::npos ? std::string_view() : input.substr(line_end + 1);
 
-    const PageAnalysis analysis = analyse_page(page_text, page_address);
+    const PageAnalysis analysis = analyse_page(page_text, document_base_address(page_text, page_address));
 
     check_source_page(analysis.source_page);
-    check_image_page(analysis.image_page, analysis.references.image_tags.size());
+    check_image_page(analysis.image_page, analysis.references.image_tags.size() - analysis.left_out.images);
+    const std::size_t bound = generated_page_bound(page_text.size());
+    require(analysis.source_page.size() <= bound && analysis.image_page.size() <= bound, "a page past its bound");
 }
 
 }

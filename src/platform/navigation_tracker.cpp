@@ -17,13 +17,25 @@ void NavigationTracker::started(const std::string& address)
     }
     m_phase = Phase::Loading;
     m_failure.reset();
+    m_requested_address = address;
     report_load_status("Opening " + address + "...");
 }
 
 void NavigationTracker::redirected(const std::string& address)
 {
-    if (m_phase == Phase::Loading)
-        report_load_status("Opening " + address + "...");
+    if (m_phase != Phase::Loading)
+        return;
+    m_requested_address = address;
+    report_load_status("Opening " + address + "...");
+}
+
+std::optional<std::string> NavigationTracker::refused_address(const std::string& shown_address) const
+{
+    constexpr std::string_view kBlankPage = "about:blank";
+    if (m_phase != Phase::Loading || shown_address != kBlankPage || m_requested_address.empty()
+        || m_requested_address == kBlankPage)
+        return std::nullopt;
+    return m_requested_address;
 }
 
 ErrorPage NavigationTracker::failed(const std::string& message, ErrorPage wanted)

@@ -27,6 +27,9 @@ public:
 
     void started(const std::string& address);
     void redirected(const std::string& address);
+    // The address asked for when the load about to finish shows `shown_address` instead: the
+    // engine refuses some addresses (restricted ports) by showing a blank page, with no failure.
+    std::optional<std::string> refused_address(const std::string& shown_address) const;
     // Returns whether the caller is to load the error page: never for the error page itself.
     ErrorPage failed(const std::string& message, ErrorPage wanted);
     void finished();
@@ -51,6 +54,7 @@ private:
     Phase m_phase = Phase::Idle;
     bool m_error_page_started = false;
     std::optional<std::string> m_failure;
+    std::string m_requested_address;
     std::string m_load_status;
     bool m_over_link = false;
 };

@@ -10,6 +10,36 @@ WebView::Impl& impl_of(gpointer data)
     return *static_cast<WebView::Impl*>(data);
 }
 
+std::string escaped(const std::string& text)
+{
+    return to_string(GCharPtr(g_markup_escape_text(text.c_str(), -1)));
+}
+
+// Without a title of its own, so that the window names the page by its address.
+std::string error_page_html(const std::string& address, const std::string& message)
+{
+    return "<html><body><p>Cannot open " + escaped(address) + "</p><p>" + escaped(message) + "</p></body></html>";
+}
+
+void load_error_page(WebKitWebView* view, const std::string& address, const std::string& message)
+{
+    webkit_web_view_load_alternate_html(view, error_page_html(address, message).c_str(), address.c_str(), nullptr);
+}
+
+constexpr const char* kRefusedAddressMessage = "Not allowed to use restricted network port";
+
+// A refused address fails like any other: the user sees why, and the address stays in the view.
+void finish_load(WebView::Impl& impl)
+{
+    const std::optional<std::string> refused = impl.tracker.refused_address(impl.address());
+    if (refused && impl.tracker.failed(kRefusedAddressMessage, ErrorPage::Follows) == ErrorPage::Follows) {
+        impl.tracker.finished();
+        load_error_page(impl.view.get(), *refused, kRefusedAddressMessage);
+        return;
+    }
+    impl.tracker.finished();
+}
+
 void on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer data)
 {
     auto& impl = impl_of(data);
@@ -23,7 +53,7 @@ void on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer data)
     case WEBKIT_LOAD_COMMITTED:
         break;
     case WEBKIT_LOAD_FINISHED:
-        impl.tracker.finished();
+        finish_load(impl);
         break;
     }
 }
@@ -35,12 +65,6 @@ bool deserves_error_page(const GError* error)
            && !g_error_matches(error, WEBKIT_POLICY_ERROR, WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
 }
 
-std::string error_page_html(const char* message)
-{
-    const GCharPtr escaped(g_markup_escape_text(message, -1));
-    return "<html><body>" + to_string(escaped) + "</body></html>";
-}
-
 // The view shows its own error page rather than the engine's, so that the tracker knows the load
 // of that page is coming and completes the navigation only after it.
 gboolean on_load_failed(WebKitWebView* view, WebKitLoadEvent, char* failing_uri, GError* error, gpointer data)
@@ -48,7 +72,7 @@ gboolean on_load_failed(WebKitWebView* view, WebKitLoadEvent, char* failing_uri,
     auto& impl = impl_of(data);
     const auto wanted = deserves_error_page(error) ? ErrorPage::Follows : ErrorPage::None;
     if (impl.tracker.failed(error->message, wanted) == ErrorPage::Follows)
-        webkit_web_view_load_alternate_html(view, error_page_html(error->message).c_str(), failing_uri, nullptr);
+        load_error_page(view, to_string(failing_uri), error->message);
     return TRUE;
 }
 

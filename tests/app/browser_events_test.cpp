@@ -104,8 +104,11 @@ TEST_F(BrowserEvents, AddressBoxAndCaptionFollowThePageOverWhatIsBeingTyped)
     EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), target));
 }
 
-TEST_F(BrowserEvents, FailedLoadCompletesAndTheProgramKeepsWorking)
+TEST_F(BrowserEvents, FailedLoadSaysWhatFailedAndTheProgramKeepsWorking)
 {
+    const std::string before = serve_page("/before.html", "Before", "<p>shown before</p>");
+    enter_address(before);
+    ASSERT_TRUE(wait_for_page_views());
     std::string unreachable;
     {
         const test::TestHttpServer gone;
@@ -119,9 +122,17 @@ TEST_F(BrowserEvents, FailedLoadCompletesAndTheProgramKeepsWorking)
     ASSERT_FALSE(statuses.empty());
     const std::string error = statuses.back();
     EXPECT_NE(error, "Done");
-    EXPECT_NE(test::body_of(window().wb(kBrowserView)).value_or("").find(error), std::string::npos);
+    const std::string body = test::body_of(window().wb(kBrowserView)).value_or("");
+    EXPECT_NE(body.find(error), std::string::npos) << body;
+    EXPECT_NE(body.find(unreachable), std::string::npos) << body;
     EXPECT_NE(work_file(WorkFile::Source).find(error), std::string::npos) << "the error page's source is shown";
     EXPECT_EQ(window().txtUrl.get_text().raw(), unreachable);
+    EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), unreachable));
+
+    window().cmbBack_Click();
+    ASSERT_TRUE(wait_for_page_views());
+    EXPECT_EQ(window().wb(kBrowserView).LocationURL(), before);
+    EXPECT_NE(work_file(WorkFile::Source).find("shown before"), std::string::npos);
 
     enter_address(serve_page("/page.html", "Page", "<p>working again</p>"));
     ASSERT_TRUE(wait_for_page_views());

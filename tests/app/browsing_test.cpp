@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quillet {
 namespace {
 
@@ -48,6 +50,28 @@ TEST_F(Browsing, PageLoadFillsTheListsTheFilesAndBothGeneratedViews)
     EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), "Gallery"));
     EXPECT_EQ(window().sb1.panel_text(1), "Done");
     EXPECT_EQ(window().TabStrip1.get_current_page(), kBrowserView);
+}
+
+// The engine writes every "&" of an attribute as "&amp;", and the page's <base href> moves its
+// relative images: the Images view must ask for the address the Browser view would.
+TEST_F(Browsing, ImagesViewRequestsTheDecodedAddressUnderTheDocumentsBase)
+{
+    m_server.serve("/assets/cat.gif", "image/gif", "GIF89a");
+    // Inert template content keeps the Browser view from requesting the image itself.
+    m_server.serve("/site/dir/page.html", "text/html",
+                   "<html><head><base href=\"/assets/\"></head>"
+                   "<body><template><img src=\"cat.gif?a=1&amp;b=2\"></template></body></html>");
+    enter_address(m_server.address("/site/dir/page.html"));
+    ASSERT_TRUE(wait_for_page_views());
+
+    const std::string cat = m_server.address("/assets/cat.gif?a=1&b=2");
+    EXPECT_EQ(window().page_references().image_tags, (ReferenceList{{cat, "cat.gif?a=1&b=2", "cat.gif?a=1&amp;b=2"}}));
+    const auto& targets = m_server.requested_targets();
+    EXPECT_TRUE(test::pump_until([&] { return std::ranges::count(targets, "/assets/cat.gif?a=1&b=2") == 1; }));
+    EXPECT_EQ(std::ranges::count_if(targets, [](const std::string& t) { return t.starts_with("/assets/cat.gif?a=1&amp;"); }), 0);
+    const std::string cat_in_html = m_server.address("/assets/cat.gif?a=1&amp;b=2");
+    EXPECT_NE(source_code_shown().find("<a href=\"" + cat_in_html + "\">cat.gif?a=1&amp;amp;b=2</a>"), std::string::npos)
+        << source_code_shown();
 }
 
 TEST_F(Browsing, EnterOnTheSourceCodeTabKeepsItAndShowsTheNewPagesSource)

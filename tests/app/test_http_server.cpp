@@ -75,7 +75,15 @@ int TestHttpServer::requests(const std::string& path) const
 
 void TestHttpServer::on_request(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*, void* data)
 {
-    static_cast<TestHttpServer*>(data)->answer(message, path);
+    auto* server = static_cast<TestHttpServer*>(data);
+    server->log_target(message, path);
+    server->answer(message, path);
+}
+
+void TestHttpServer::log_target(SoupServerMessage* message, const std::string& path)
+{
+    const char* query = g_uri_get_query(soup_server_message_get_uri(message));
+    m_targets.push_back(query == nullptr ? path : path + "?" + query);
 }
 
 void TestHttpServer::answer(SoupServerMessage* message, const std::string& path)

@@ -31,6 +31,8 @@ public:
 
     // How many requests `path` has had.
     int requests(const std::string& path) const;
+    // Every request's path with its query as sent ("/a.gif?x=1&y=2"), in order.
+    const std::vector<std::string>& requested_targets() const { return m_targets; }
 
 private:
     struct Resource {
@@ -44,11 +46,13 @@ private:
                            void* data);
     static int on_delay_over(void* data);
     void answer(SoupServerMessage* message, const std::string& path);
+    void log_target(SoupServerMessage* message, const std::string& path);
 
     SoupServer* m_server = nullptr;
     int m_port = 0;
     std::map<std::string, Resource> m_resources;
     std::map<std::string, int> m_requests;
+    std::vector<std::string> m_targets;
     std::vector<std::unique_ptr<DelayedAnswer>> m_delayed;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quillet::platform {
@@ -35,6 +36,10 @@ Step finished() { return [](NavigationTracker& t) { t.finished(); }; }
 Step progressed(double fraction) { return [=](NavigationTracker& t) { t.progressed(fraction); }; }
 Step hovered(const std::string& link) { return [=](NavigationTracker& t) { t.hovered(link); }; }
 Step ended(const std::string& message) { return [=](NavigationTracker& t) { t.process_ended(message); }; }
+Step refused(const std::string& shown, std::optional<std::string> expected)
+{
+    return [=](NavigationTracker& t) { EXPECT_EQ(t.refused_address(shown), expected) << shown; };
+}
 Step failed(const std::string& message, ErrorPage wanted, ErrorPage expected_answer)
 {
     return [=](NavigationTracker& t) { EXPECT_EQ(t.failed(message, wanted), expected_answer); };
@@ -90,6 +95,12 @@ TEST(NavigationTracker, ReportsEachNavigationOnce)
           hovered("")},
          {"status: Opening http://a/...", "status: http://a/link", "status: Opening http://a/...", "status: Done",
           "progress: -1/100", "completed", "status: x", "status: Done"}},
+        {"a blank page shown for another address is a refusal, only while it loads",
+         {refused("about:blank", std::nullopt), started("http://h:9/"), redirected("http://h:10/"),
+          refused("http://h:10/", std::nullopt), refused("about:blank", "http://h:10/"), finished(),
+          refused("about:blank", std::nullopt), started("about:blank"), refused("about:blank", std::nullopt)},
+         {"status: Opening http://h:9/...", "status: Opening http://h:10/...", "status: Done", "progress: -1/100",
+          "completed", "status: Opening about:blank..."}},
         {"progress outside 0..1 is clamped",
          {started("a"), progressed(-0.5), progressed(7.0)},
          {"status: Opening a...", "progress: 0/100", "progress: 100/100"}},

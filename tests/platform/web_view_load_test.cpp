@@ -89,23 +89,34 @@ TEST_F(WebViewTest, Navigate2TakesAPathRelativeToTheCurrentDirectory)
     EXPECT_EQ(view.LocationURL(), file_uri(page));
 }
 
-TEST_F(WebViewTest, RefusedConnectionShowsTheErrorAndCompletesOnce)
+// A closed port fails the load; a restricted one the engine refuses with a blank page of its own.
+TEST_F(WebViewTest, AnAddressThatCannotBeOpenedShowsWhyAndCompletesOnce)
 {
-    auto& view = add_view();
-    ViewEvents events(view);
-    const auto address = "http://127.0.0.1:" + std::to_string(closed_port()) + "/missing.html";
+    struct Case {
+        std::string address;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"http://127.0.0.1:" + std::to_string(closed_port()) + "/missing.html", "refused"},
+        {"http://127.0.0.1:9/missing.html", "restricted network port"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.address);
+        auto& view = add_view();
+        ViewEvents events(view);
 
-    view.Navigate(address);
-    ASSERT_TRUE(events.wait_for_completions(1));
-    pump_for(kSettleTime);
+        view.Navigate(c.address);
+        ASSERT_TRUE(events.wait_for_completions(1));
+        pump_for(kSettleTime);
 
-    EXPECT_EQ(events.completions(), 1);
-    EXPECT_EQ(view.LocationURL(), address);
-    EXPECT_EQ(view.LocationName(), address);
-    const auto error = events.last_status();
-    EXPECT_NE(error.find("refused"), std::string::npos) << error;
-    EXPECT_EQ(read_body(view), "<body>" + error + "</body>");
-    EXPECT_EQ(events.lines().back(), "complete");
+        EXPECT_EQ(events.completions(), 1);
+        EXPECT_EQ(view.LocationURL(), c.address);
+        EXPECT_EQ(view.LocationName(), c.address);
+        const auto error = events.last_status();
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_EQ(read_body(view), "<body><p>Cannot open " + c.address + "</p><p>" + error + "</p></body>");
+        EXPECT_EQ(events.lines().back(), "complete");
+    }
 }
 
 TEST_F(WebViewTest, MissingLocalFileCompletesOnceWithItsError)
