@@ -8,8 +8,9 @@
 #include "reference/reference_scanners.h"
 #include "reference/reference_views.h"
 #include "views/image_page.h"
-#include "views/page_analysis.h"
 #include "views/page_views_update.h"
+#include "views/pages_in_memory.h"
+#include "views/work_files.h"
 #include "views/source_page.h"
 
 #include <algorithm>
@@ -118,10 +119,11 @@ PageFigures measure_page(const std::string& title, const std::string& page)
     const int runs = runs_for(page.size());
     std::size_t reference_count = 0;
     PageFigures figures;
+    const PagesInMemory pages;
     figures.in_memory = measure(
         [&] {
-            const PageAnalysis analysis = analyse_page(page, kPageAddress);
-            reference_count = analysis.references.image_tags.size() + analysis.references.image_links.size();
+            const PageViewsUpdate update = update_page_views(pages, page, kPageAddress);
+            reference_count = update.references.image_tags.size() + update.references.image_links.size();
         },
         runs);
     TemporaryDirectory directory;
@@ -259,8 +261,10 @@ void measure_hostile_pages()
 void print_targets(const std::string& page_1, const std::string& page_10, const PageFigures& figures_1,
                    const PageFigures& figures_10)
 {
-    const auto [memory_1, memory_10] = measure_by_turns([&] { analyse_page(page_1, kPageAddress); },
-                                                        [&] { analyse_page(page_10, kPageAddress); }, kRunsByTurns);
+    const PagesInMemory pages;
+    const auto [memory_1, memory_10] = measure_by_turns([&] { update_page_views(pages, page_1, kPageAddress); },
+                                                        [&] { update_page_views(pages, page_10, kPageAddress); },
+                                                        kRunsByTurns);
     const double page_10_size = static_cast<double>(page_10.size());
     const double ratio = memory_10.seconds / memory_1.seconds;
     std::printf("\n1 MB and 10 MB in memory by turns, best of %d each: %.2f ms and %.2f ms, %.0f MB/s on 10 MB\n",
@@ -294,7 +298,7 @@ int main(int argc, char** argv)
     const std::string page_1 = generate_page({1 * megabyte, 1700, LineBreaks::Kept}, 1);
     const std::string page_10 = generate_page({10 * megabyte, 17000, LineBreaks::Kept}, 10);
 
-    std::printf("Whole analysis (both scanners, source page, image page), thread CPU time, best of several runs:\n");
+    std::printf("Whole run (both scanners, image page, source page, reset), thread CPU time, best of several runs:\n");
     const PageFigures figures_1 = measure_page("generated 1 MB", page_1);
     print_breakdown(page_1);
     const PageFigures figures_10 = measure_page("generated 10 MB", page_10);

@@ -2,7 +2,8 @@
 
 #include "analysis/base_address.h"
 #include "analysis/output_bounds.h"
-#include "views/page_analysis.h"
+#include "views/page_views_update.h"
+#include "views/pages_in_memory.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,12 +57,15 @@ void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
     const std::string_view page_address = input.substr(0, line_end);
     const std::string_view page_text = line_end == std::string_view::npos ? std::string_view() : input.substr(line_end + 1);
 
-    const PageAnalysis analysis = analyse_page(page_text, document_base_address(page_text, page_address));
+    const PagesInMemory pages;
+    const PageViewsUpdate update = update_page_views(pages, page_text, document_base_address(page_text, page_address));
 
-    check_source_page(analysis.source_page);
-    check_image_page(analysis.image_page, analysis.references.image_tags.size() - analysis.left_out.images);
+    const std::string& source_page = pages.text_of(WorkFile::Source);
+    const std::string& image_page = pages.text_of(WorkFile::ImagePage);
+    check_source_page(source_page);
+    check_image_page(image_page, update.references.image_tags.size() - update.left_out.images);
     const std::size_t bound = generated_page_bound(page_text.size());
-    require(analysis.source_page.size() <= bound && analysis.image_page.size() <= bound, "a page past its bound");
+    require(source_page.size() <= bound && image_page.size() <= bound, "a page past its bound");
 }
 
 }

@@ -11,7 +11,7 @@
 #include "platform/web_view.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
-#include "views/page_view_driver.h"
+#include "app/page_view_driver.h"
 #include "views/work_files.h"
 
 #include <gtkmm/box.h>
@@ -141,7 +141,6 @@ private:
     void connect_browser_events();
     void wb_StatusTextChange(const std::string& text);
     void wb_ProgressChange(int progress, int maximum);
-    void wb_DownloadComplete();
     void wb_TitleChange(const std::string& title);
     void on_page_view_driver_run_notice(const std::string& message);
 

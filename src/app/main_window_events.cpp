@@ -22,14 +22,13 @@ void show_progress(Gtk::LevelBar& bar, const ProgressBarState& state)
 
 }
 
-// Every view reports its status; only the "Browser" view drives the progress bar, the address box,
-// the caption and the generated views.
+// Every view reports its status; only the "Browser" view drives the progress bar, the address box
+// and the caption. The page-view driver follows its downloads itself.
 void Form1::connect_browser_events()
 {
     for (int view = 0; view < kViewCount; ++view)
         wb(view).StatusTextChange().connect(sigc::mem_fun(*this, &Form1::wb_StatusTextChange));
     wb(kBrowserView).ProgressChange().connect(sigc::mem_fun(*this, &Form1::wb_ProgressChange));
-    wb(kBrowserView).DownloadComplete().connect(sigc::mem_fun(*this, &Form1::wb_DownloadComplete));
     wb(kBrowserView).TitleChange().connect(sigc::mem_fun(*this, &Form1::wb_TitleChange));
     m_page_view_driver.run_notice().connect(sigc::mem_fun(*this, &Form1::on_page_view_driver_run_notice));
 }
@@ -43,11 +42,6 @@ void Form1::wb_ProgressChange(int progress, int maximum)
 {
     if (m_progress.accept(progress, maximum))
         show_progress(pb1, m_progress);
-}
-
-void Form1::wb_DownloadComplete()
-{
-    m_page_view_driver.RefreshPageViews();
 }
 
 // The address box follows the page, overwriting whatever was being typed; the caption names the

@@ -54,10 +54,11 @@ GeneratedPage build_image_page(const ReferenceList& image_tags, std::size_t page
     return page;
 }
 
-GeneratedPageWrite WriteImagePage(const WorkFiles& files, const ReferenceList& image_tags, std::size_t page_size)
+GeneratedPageWrite WriteImagePage(const PageViewsOutput& output, const ReferenceList& image_tags,
+                                  std::size_t page_size)
 {
     const GeneratedPage page = build_image_page(image_tags, page_size);
-    return {page.left_out, files.write(WorkFile::ImagePage, page.html)};
+    return {page.left_out, output.write(WorkFile::ImagePage, page.html)};
 }
 
 }

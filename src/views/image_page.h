@@ -2,7 +2,7 @@
 
 #include "analysis/reference_list.h"
 #include "views/generated_page.h"
-#include "views/work_files.h"
+#include "views/page_views_output.h"
 
 #include <cstddef>
 
@@ -14,6 +14,7 @@ namespace quillet {
 GeneratedPage build_image_page(const ReferenceList& image_tags, std::size_t page_size);
 
 // Writes the image page to "imagepage.html".
-GeneratedPageWrite WriteImagePage(const WorkFiles& files, const ReferenceList& image_tags, std::size_t page_size);
+GeneratedPageWrite WriteImagePage(const PageViewsOutput& output, const ReferenceList& image_tags,
+                                  std::size_t page_size);
 
 }

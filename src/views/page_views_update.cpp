@@ -1,7 +1,8 @@
 #include "views/page_views_update.h"
 
+#include "analysis/image_link_scanner.h"
+#include "analysis/image_tag_scanner.h"
 #include "views/image_page.h"
-#include "views/page_analysis.h"
 #include "views/source_page.h"
 
 #include <utility>
@@ -16,31 +17,61 @@ void note_failure(std::vector<std::string>& failures, std::string failure)
         failures.push_back(std::move(failure));
 }
 
-std::size_t write_source_page(const WorkFiles& files, std::string_view page_text, const PageReferences& references,
-                              std::vector<std::string>& failures)
+// Times the steps of one run one after the other.
+class StepClock {
+public:
+    explicit StepClock(std::vector<RunStep>& steps) : m_steps(steps), m_start(std::chrono::steady_clock::now()) {}
+
+    void step_done(const char* name)
+    {
+        const auto now = std::chrono::steady_clock::now();
+        m_steps.push_back({name, now - m_start});
+        m_start = now;
+    }
+
+private:
+    std::vector<RunStep>& m_steps;
+    std::chrono::steady_clock::time_point m_start;
+};
+
+std::size_t write_source_page(const PageViewsOutput& output, std::string_view page_text,
+                              const PageReferences& references, std::vector<std::string>& failures)
 {
     const GeneratedPage source_page = build_source_page(page_text, references);
-    note_failure(failures, files.write(WorkFile::Source, source_page.html));
+    note_failure(failures, output.write(WorkFile::Source, source_page.html));
     return source_page.left_out;
 }
 
 }
 
-PageViewsUpdate update_page_views(const WorkFiles& files, std::string_view page_text, std::string_view base_address)
+PageScan scan_page(std::string_view page_text, std::string_view base_address)
+{
+    PageScan scan;
+    scan.left_out += CollectImageTags(page_text, base_address, scan.references.image_tags);
+    scan.left_out += CollectImageLinks(page_text, base_address, scan.references.image_links);
+    return scan;
+}
+
+PageViewsUpdate update_page_views(const PageViewsOutput& output, std::string_view page_text,
+                                  std::string_view base_address)
 {
     PageViewsUpdate update;
-    note_failure(update.failures, files.write(WorkFile::CheckImages, page_text));
+    StepClock clock(update.steps);
     PageScan scan = scan_page(page_text, base_address);
     update.references = std::move(scan.references);
     update.left_out.references = scan.left_out;
+    clock.step_done("scanners");
 
-    GeneratedPageWrite image_page = WriteImagePage(files, update.references.image_tags, page_text.size());
+    GeneratedPageWrite image_page = WriteImagePage(output, update.references.image_tags, page_text.size());
     update.left_out.images = image_page.left_out;
     note_failure(update.failures, std::move(image_page.failure));
-    update.left_out.links = write_source_page(files, page_text, update.references, update.failures);
+    clock.step_done("image page");
+    update.left_out.links = write_source_page(output, page_text, update.references, update.failures);
+    clock.step_done("source page");
 
-    for (std::string& failure : files.ResetWorkFiles())
+    for (std::string& failure : output.ResetWorkFiles())
         note_failure(update.failures, std::move(failure));
+    clock.step_done("reset of the scratch files");
     return update;
 }
 

@@ -2,26 +2,45 @@
 
 #include "analysis/reference_list.h"
 #include "views/left_out_entries.h"
-#include "views/work_files.h"
+#include "views/page_views_output.h"
 
+#include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quillet {
 
+struct PageScan {
+    PageReferences references;
+    std::size_t left_out = 0; // references past the lists' bound
+};
+
+// Both reference lists of a page, filled afresh: image tags (pair 1) first, then image links
+// (pair 0), each resolved against `base_address`, the document's base address.
+PageScan scan_page(std::string_view page_text, std::string_view base_address);
+
+// How long one step of a run took, for the trace.
+struct RunStep {
+    const char* name;
+    std::chrono::steady_clock::duration duration;
+};
+
 struct PageViewsUpdate {
     PageReferences references;
     LeftOutEntries left_out;
     std::vector<std::string> failures; // one message per file that could not be written
+    std::vector<RunStep> steps;
 };
 
-// Rebuilds the files of the two generated views from the text of the page shown and its base
-// address: the page text goes to "checkImages.txt", both reference lists are filled afresh, the
+// One page-view run, the same for the window, quillet-scan, the bench and the fuzzer: both
+// reference lists are filled afresh from the text of the page shown and its base address, the
 // image page goes to "imagepage.html" and the source page to "source.htm", then the scratch files
 // are reset. A file that cannot be written keeps its former content and the remaining steps still
 // run. Each generated page is built, written and let go before the next, so that a run holds at
 // most one of them.
-PageViewsUpdate update_page_views(const WorkFiles& files, std::string_view page_text, std::string_view base_address);
+PageViewsUpdate update_page_views(const PageViewsOutput& output, std::string_view page_text,
+                                  std::string_view base_address);
 
 }

@@ -122,16 +122,6 @@ bool WorkFiles::is_leftover(const std::filesystem::path& candidate) const
     });
 }
 
-std::vector<std::string> WorkFiles::ResetWorkFiles() const
-{
-    std::vector<std::string> failures;
-    for (const WorkFile file : {WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::Browser, WorkFile::Images}) {
-        if (std::string failure = write(file, {}); !failure.empty())
-            failures.push_back(std::move(failure));
-    }
-    return failures;
-}
-
 WorkDirectoryChoice choose_work_directory(const std::filesystem::path& program_directory,
                                           const std::filesystem::path& fallback_directory)
 {

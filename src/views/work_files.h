@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "views/page_views_output.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -8,26 +9,10 @@
 
 namespace quillet {
 
-enum class WorkFile {
-    Browser,          // "browser.txt"
-    Source,           // "source.htm", shown by the "Source Code" view
-    Images,           // "images.htm"
-    CheckImages,      // "checkImages.txt", the page text handed to the scanners
-    CheckImagesClean, // "checkImagesClean.txt"
-    ImagePage,        // "imagepage.html", shown by the "Images" view
-};
-
-// The order in which start-up creates missing work files.
-inline constexpr std::array<WorkFile, 6> kAllWorkFiles = {
-    WorkFile::Browser, WorkFile::Source, WorkFile::Images,
-    WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::ImagePage,
-};
-
-std::string_view file_name_of(WorkFile file);
 
 // The work files of one program directory. Every write replaces a whole file atomically with one
 // text followed by CR LF. Failures come back as messages naming the file; nothing throws.
-class WorkFiles {
+class WorkFiles : public PageViewsOutput {
 public:
     explicit WorkFiles(std::filesystem::path directory);
 
@@ -40,12 +25,8 @@ public:
     // Removes the temporary files that writes killed midway left beside the work files; nothing else.
     std::vector<std::string> remove_leftovers() const;
 
-    // Writes `text` followed by CR LF. Returns an empty string on success.
-    std::string write(WorkFile file, std::string_view text) const;
-
-    // Empties the scratch files "checkImages.txt", "checkImagesClean.txt", "browser.txt",
-    // "images.htm", in that order, each to CR LF only.
-    std::vector<std::string> ResetWorkFiles() const;
+    // Writes `text` followed by CR LF.
+    std::string write(WorkFile file, std::string_view text) const override;
 
 private:
     bool is_leftover(const std::filesystem::path& candidate) const;

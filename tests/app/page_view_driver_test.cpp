@@ -1,4 +1,4 @@
-#include "views/page_view_driver.h"
+#include "app/page_view_driver.h"
 
 #include "app_test_files.h"
 #include "browsing_probes.h"

@@ -1,7 +1,8 @@
-#include "views/page_analysis.h"
 #include "views/page_views_update.h"
 
 #include "views/image_page.h"
+#include "views/pages_in_memory.h"
+#include "views/work_files.h"
 #include "views/source_page.h"
 
 #include "file_contents.h"
@@ -125,9 +126,8 @@ TEST(PageViewsUpdate, AMissingDirectoryReportsEveryWriteAndStillScans)
 
     const PageViewsUpdate update = update_page_views(files, kPageWithImages, kPageAddress);
 
-    const std::vector<std::string_view> expected_order = {"checkImages.txt", "imagepage.html", "source.htm",
-                                                          "checkImages.txt", "checkImagesClean.txt",
-                                                          "browser.txt", "images.htm"};
+    const std::vector<std::string_view> expected_order = {"imagepage.html", "source.htm", "checkImages.txt",
+                                                          "checkImagesClean.txt", "browser.txt", "images.htm"};
     ASSERT_EQ(update.failures.size(), expected_order.size());
     for (std::size_t i = 0; i < expected_order.size(); ++i)
         EXPECT_NE(update.failures[i].find(expected_order[i]), std::string::npos) << update.failures[i];
@@ -135,17 +135,18 @@ TEST(PageViewsUpdate, AMissingDirectoryReportsEveryWriteAndStillScans)
     EXPECT_FALSE(fs::exists(directory.path() / "gone"));
 }
 
-TEST(PageAnalysis, InMemoryAnalysisMatchesTheFiles)
+TEST(PageViewsUpdate, InMemoryTheRunWritesWhatItWritesToTheFiles)
 {
     test::TempDirectory directory;
     const WorkFiles files(directory.path());
+    const PagesInMemory pages;
 
-    const PageAnalysis analysis = analyse_page(kPageWithImages, kPageAddress);
-    const PageViewsUpdate update = update_page_views(files, kPageWithImages, kPageAddress);
+    const PageViewsUpdate in_memory = update_page_views(pages, kPageWithImages, kPageAddress);
+    const PageViewsUpdate on_disk = update_page_views(files, kPageWithImages, kPageAddress);
 
-    EXPECT_EQ(analysis.references, update.references);
-    EXPECT_EQ(file_contents(files.path(WorkFile::Source)), analysis.source_page + "\r\n");
-    EXPECT_EQ(file_contents(files.path(WorkFile::ImagePage)), analysis.image_page + "\r\n");
+    EXPECT_EQ(in_memory.references, on_disk.references);
+    for (const WorkFile file : kAllWorkFiles)
+        EXPECT_EQ(file_contents(files.path(file)), pages.text_of(file) + "\r\n") << file_name_of(file);
 }
 
 }

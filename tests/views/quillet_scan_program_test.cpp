@@ -1,4 +1,4 @@
-#include "views/page_analysis.h"
+#include "views/page_views_update.h"
 #include "views/source_page.h"
 #include "views/work_files.h"
 

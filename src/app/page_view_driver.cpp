@@ -1,6 +1,9 @@
-#include "views/page_view_driver.h"
+#include "app/page_view_driver.h"
 
+#include "platform/trace.h"
 #include "views/page_views_update.h"
+
+#include <sigc++/adaptors/bind.h>
 
 #include <utility>
 #include <vector>
@@ -43,8 +46,11 @@ PageViewDriver::PageViewDriver(PageViews views, const WorkFiles& files, PageRefe
 {
     m_window_cancelled_handler =
         m_window_cancellable->connect(sigc::mem_fun(*this, &PageViewDriver::cancel_waiting_run));
-    m_views.source_code.DownloadComplete().connect(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded));
-    m_views.images.DownloadComplete().connect(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded));
+    m_views.browser.DownloadComplete().connect(sigc::mem_fun(*this, &PageViewDriver::RefreshPageViews));
+    m_views.source_code.DownloadComplete().connect(
+        sigc::bind(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded), GeneratedView::SourceCode));
+    m_views.images.DownloadComplete().connect(
+        sigc::bind(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded), GeneratedView::Images));
 }
 
 PageViewDriver::~PageViewDriver()
@@ -59,6 +65,7 @@ void PageViewDriver::RefreshPageViews()
     if (m_window_cancellable->is_cancelled())
         return;
     m_waiting_run = Gio::Cancellable::create();
+    m_run_start = std::chrono::steady_clock::now();
     m_views.browser.read_page(m_waiting_run->gobj(), [this](platform::PageContent page) {
         page_arrived(std::move(page));
     });
@@ -77,11 +84,15 @@ void PageViewDriver::cancel_waiting_run()
 void PageViewDriver::page_arrived(platform::PageContent page)
 {
     m_waiting_run.reset();
+    platform::trace_step("page read", std::chrono::steady_clock::now() - m_run_start);
     const std::string base_address = page.base_address.empty() ? m_views.browser.LocationURL() : page.base_address;
     PageViewsUpdate update = update_page_views(m_files, page.body_html.value_or(""), base_address);
+    for (const RunStep& step : update.steps)
+        platform::trace_step(step.name, step.duration);
     m_references = std::move(update.references);
     m_unreported_notice = notice_of(update);
     m_generated_loads_pending = kGeneratedViewCount;
+    m_run_start = std::chrono::steady_clock::now();
     show_generated_page(m_views.source_code, WorkFile::Source);
     show_generated_page(m_views.images, WorkFile::ImagePage);
 }
@@ -91,10 +102,12 @@ void PageViewDriver::show_generated_page(platform::WebView& view, WorkFile file)
     view.Navigate2(m_files.path(file).string());
 }
 
-void PageViewDriver::generated_view_loaded()
+void PageViewDriver::generated_view_loaded(GeneratedView view)
 {
     if (m_generated_loads_pending == 0)
         return;
+    platform::trace_step(view == GeneratedView::SourceCode ? "Source Code view loaded" : "Images view loaded",
+                         std::chrono::steady_clock::now() - m_run_start);
     --m_generated_loads_pending;
     if (!m_unreported_notice.empty())
         m_run_notice.emit(m_unreported_notice);
