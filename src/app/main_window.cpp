@@ -53,7 +53,7 @@ Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations r
       cmdGo("go-jump-symbolic", "", "Go!"),
       m_folders(platform::program_folders(program_directory)),
       m_start_page(std::move(start_page)),
-      m_work_files(m_folders.files),
+      m_work_files(m_folders.executable_directory),
       m_page_view_driver({wb(kBrowserView), wb(kSourceCodeView), wb(kImagesView)}, m_work_files, m_page_references,
                          m_cancellable),
       m_registry(std::move(registry))
