@@ -40,7 +40,7 @@ constexpr std::array<TabDesign, 3> kTabs{{
 
 }
 
-Form1::Form1(std::filesystem::path program_directory, RegistryLocations registry)
+Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations registry, std::string start_page)
     : m_views(create_views(m_session)),
       m_frame(Gtk::Orientation::VERTICAL),
       cmbBack("go-previous-symbolic", "Back", "Back"),
@@ -51,8 +51,9 @@ Form1::Form1(std::filesystem::path program_directory, RegistryLocations registry
       Command1("send-to-symbolic", "Send to IE", "Send Page to Browser Tab"),
       cmdWebsite("web-browser-symbolic", "", ""),
       cmdGo("go-jump-symbolic", "", "Go!"),
-      m_program_directory(std::move(program_directory)),
-      m_work_files(m_program_directory),
+      m_folders(platform::program_folders(program_directory)),
+      m_start_page(std::move(start_page)),
+      m_work_files(m_folders.executable_directory),
       m_page_view_driver({wb(kBrowserView), wb(kSourceCodeView), wb(kImagesView)}, m_work_files, m_page_references,
                          m_cancellable),
       m_registry(std::move(registry))
@@ -162,15 +163,18 @@ void Form1::Form_Load()
     sb1.add_panel();
     ShowSelectedView(kBrowserView);
     wb(kBrowserView).set_home_page(home_page());
-    wb(kBrowserView).GoHome();
+    if (m_start_page.empty())
+        wb(kBrowserView).GoHome();
+    else
+        wb(kBrowserView).Navigate(m_start_page);
 }
 
 // A program directory the user cannot write must not make the program unusable: the work files
 // then go to the user's own data directory, and the status bar says so.
 void Form1::prepare_work_files()
 {
-    const WorkDirectoryChoice choice =
-        choose_work_directory(m_program_directory, platform::user_data_directory() / brand_identity().ProductTitle);
+    const WorkDirectoryChoice choice = choose_work_directory(
+        m_folders.work_directory, platform::user_data_directory() / brand_identity().ProductTitle);
     m_work_files = WorkFiles(choice.directory);
     std::vector<std::string> failures = m_work_files.remove_leftovers();
     for (std::string& failure : m_work_files.create_missing())
@@ -178,15 +182,15 @@ void Form1::prepare_work_files()
     if (!failures.empty())
         sb1.set_panel_text(1, failures.front());
     else if (choice.fell_back)
-        sb1.set_panel_text(1, "Cannot write in " + m_program_directory.string() + ": work files are kept in " +
+        sb1.set_panel_text(1, "Cannot write in " + m_folders.work_directory->string() + ": work files are kept in " +
                                   choice.directory.string());
 }
 
-// The user's "homePage" setting, otherwise the start page shipped beside the executable.
+// The user's "homePage" setting, otherwise the start page shipped with the program.
 std::string Form1::home_page() const
 {
     const std::string configured = ProgramSettings(brand_identity().ProductTitle).home_page();
-    return configured.empty() ? platform::uri_from_file_path(m_program_directory / "start.html") : configured;
+    return configured.empty() ? platform::uri_from_file_path(m_folders.files / "start.html") : configured;
 }
 
 platform::WebView& Form1::wb(int index)

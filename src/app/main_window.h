@@ -8,6 +8,7 @@
 #include "app/progress_bar_state.h"
 #include "app/status_bar.h"
 #include "integration/tools_menu.h"
+#include "platform/program_folders.h"
 #include "platform/web_view.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
@@ -25,6 +26,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace quillet {
 
@@ -41,10 +43,12 @@ RegistryLocations program_registry_locations();
 // and progress bar. The brand identity must be loaded before it is built.
 class Form1 : public Gtk::Window {
 public:
-    // The work files are kept in `program_directory` when it is writable. The Tools menu adds and
-    // removes the program's entry in `registry`.
-    explicit Form1(std::filesystem::path program_directory,
-                   RegistryLocations registry = program_registry_locations());
+    // `program_directory` holds the executable: a build keeps its files and, while it is writable,
+    // the work files there; an installed program reads its files from its prefix's data folder and
+    // keeps the work files in the user's. The Tools menu adds and removes the program's entry in
+    // `registry`. The "Browser" view starts at `start_page`, or at the home page when it is empty.
+    explicit Form1(const std::filesystem::path& program_directory,
+                   RegistryLocations registry = program_registry_locations(), std::string start_page = {});
     ~Form1() override;
 
     platform::WebView& wb(int index);
@@ -144,7 +148,8 @@ private:
     void wb_TitleChange(const std::string& title);
     void on_page_view_driver_run_notice(const std::string& message);
 
-    std::filesystem::path m_program_directory;
+    platform::ProgramFolders m_folders;
+    std::string m_start_page;
     WorkFiles m_work_files;
     LayoutRects m_layout;
     PageReferences m_page_references; // the scanners' hidden lists frmList and Links

@@ -131,7 +131,8 @@ void Form1::mnuToolsItem_Click(int index)
 
 ToolsMenuProgram Form1::tools_menu_program() const
 {
-    return {brand_identity().ProductTitle, m_program_directory, platform::running_executable().filename().string()};
+    return {brand_identity().ProductTitle, m_folders.executable_directory,
+            platform::running_executable().filename().string(), m_folders.files};
 }
 
 void Form1::set_tools_menu_state(const ToolsMenuState& state)
@@ -145,7 +146,7 @@ void Form1::set_tools_menu_state(const ToolsMenuState& state)
 void Form1::mnuHelpItem_Click()
 {
     if (!m_help_window || !m_help_window->get_visible())
-        m_help_window = std::make_unique<Form8>(m_program_directory);
+        m_help_window = std::make_unique<Form8>(m_folders.files);
     m_help_window->Show();
 }
 

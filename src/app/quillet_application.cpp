@@ -1,18 +1,18 @@
 #include "app/quillet_application.h"
 
+#include "platform/program_folders.h"
 #include "platform/widget_snapshot.h"
 
 #include <utility>
 
 namespace quillet {
 
-QuilletApplication::QuilletApplication(std::filesystem::path program_directory,
-                                       std::optional<std::filesystem::path> screenshot_file)
+QuilletApplication::QuilletApplication(std::filesystem::path program_directory, StartupOptions options)
     : m_application(Gtk::Application::create("", Gio::Application::Flags::NON_UNIQUE)),
       m_program_directory(std::move(program_directory)),
-      m_screenshot_file(std::move(screenshot_file))
+      m_options(std::move(options))
 {
-    if (m_screenshot_file)
+    if (m_options.screenshot_file)
         platform::prepare_web_views_for_window_pictures();
     m_application->signal_activate().connect(sigc::mem_fun(*this, &QuilletApplication::on_activate));
 }
@@ -27,22 +27,23 @@ void QuilletApplication::on_activate()
 {
     if (m_splash || m_main_window)
         return;
-    m_splash = std::make_unique<frmSplash>(m_program_directory, [this] { show_main_window(); });
+    m_splash = std::make_unique<frmSplash>(platform::program_folders(m_program_directory).files,
+                                           [this] { show_main_window(); });
     m_application->add_window(*m_splash);
     m_splash->present();
 }
 
 void QuilletApplication::show_main_window()
 {
-    m_main_window = std::make_unique<Form1>(m_program_directory);
+    m_main_window = std::make_unique<Form1>(m_program_directory, program_registry_locations(), m_options.start_page);
     m_application->add_window(*m_main_window);
-    if (m_screenshot_file)
+    if (m_options.screenshot_file)
         m_screenshot = std::make_unique<ScreenshotWhenLoaded>(
-            *m_main_window, *m_screenshot_file, [this](int exit_status) { on_screenshot_done(exit_status); });
+            *m_main_window, *m_options.screenshot_file, [this](int exit_status) { on_screenshot_done(exit_status); });
     m_main_window->adopt_splash(std::move(m_splash));
     m_main_window->present();
     // A screenshot run pictures the main window alone, then ends.
-    if (!m_screenshot_file)
+    if (!m_options.screenshot_file)
         m_main_window->show_help_at_startup();
 }
 

@@ -43,7 +43,7 @@ bool ScreenshotWhenLoaded::on_settled()
 
 bool ScreenshotWhenLoaded::on_timed_out()
 {
-    std::cerr << "quillet: the home page did not finish loading within " << kLoadTimeoutSeconds
+    std::cerr << "quillet: the first page did not finish loading within " << kLoadTimeoutSeconds
               << " seconds; no screenshot taken\n";
     finish(1);
     return false;

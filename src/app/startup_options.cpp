@@ -1,6 +1,9 @@
 #include "app/startup_options.h"
 
+#include "platform/typed_address.h"
+
 #include <string_view>
+#include <system_error>
 
 namespace quillet {
 
@@ -9,8 +12,8 @@ namespace {
 constexpr std::string_view kScreenshotOption = "--screenshot";
 
 // The option's value, from "--screenshot FILE" (taking the next argument) or "--screenshot=FILE";
-// std::nullopt when `argument` is another option.
-std::optional<std::string_view> screenshot_value(int& index, int argc, char** argv)
+// std::nullopt when `argument` is something else.
+std::optional<std::string_view> screenshot_value(int& index, int argc, const char* const* argv)
 {
     const std::string_view argument = argv[index];
     if (argument == kScreenshotOption)
@@ -20,23 +23,42 @@ std::optional<std::string_view> screenshot_value(int& index, int argc, char** ar
     return std::nullopt;
 }
 
+// A file that exists opens as that file, even when named relative to the current folder; anything
+// else is taken as an address typed into the address box.
+std::string start_page_from(std::string_view argument)
+{
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::path(argument), error))
+        return platform::uri_from_file_path(std::filesystem::path(argument));
+    return platform::uri_from_typed_address(argument);
 }
 
-StartupOptions take_startup_options(int& argc, char** argv)
+}
+
+StartupOptions read_startup_options(int argc, const char* const* argv)
 {
     StartupOptions options;
-    int kept = 1;
-    for (int index = 1; index < argc; ++index) {
-        const std::optional<std::string_view> screenshot = screenshot_value(index, argc, argv);
-        if (!screenshot)
-            argv[kept++] = argv[index];
-        else if (screenshot->empty())
-            options.error = "--screenshot needs the name of the PNG file to write";
-        else
-            options.screenshot_file = std::filesystem::path(*screenshot);
+    bool options_ended = false;
+    for (int index = 1; index < argc && options.error.empty(); ++index) {
+        const std::string_view argument = argv[index];
+        if (options_ended || !argument.starts_with('-')) {
+            if (!options.start_page.empty())
+                options.error = "only one address or file can be opened at start";
+            else if ((options.start_page = start_page_from(argument)).empty())
+                options.error = "no page to open in '" + std::string(argument) + "'";
+        } else if (argument == "--") {
+            options_ended = true;
+        } else if (const std::optional<std::string_view> screenshot = screenshot_value(index, argc, argv)) {
+            if (screenshot->empty())
+                options.error = "--screenshot needs the name of the PNG file to write";
+            else
+                options.screenshot_file = std::filesystem::path(*screenshot);
+        } else {
+            options.error = "unknown option " + std::string(argument);
+        }
     }
-    argc = kept;
-    argv[argc] = nullptr;
+    if (!options.error.empty())
+        options.error += "\nusage: quillet [--screenshot FILE] [--] [ADDRESS-OR-FILE]";
     return options;
 }
 

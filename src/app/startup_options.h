@@ -6,15 +6,18 @@
 
 namespace quillet {
 
-// The program's own command-line options; GTK must never see them.
+// What the command line asks of a start: "quillet [--screenshot FILE] [ADDRESS-OR-FILE]".
 struct StartupOptions {
-    // "--screenshot FILE": save a picture of the main window once the home page has loaded, then end.
+    // "--screenshot FILE": save a picture of the main window once the first page has loaded, then end.
     std::optional<std::filesystem::path> screenshot_file;
-    // Set when the options cannot be understood.
+    // The page the "Browser" view starts at instead of the home page: the address given, or the
+    // file URI of the local file given. Empty when none was given.
+    std::string start_page;
+    // Set when the command line cannot be understood.
     std::string error;
 };
 
-// Takes the program's own options out of argv, leaving the rest (for GTK) in order.
-StartupOptions take_startup_options(int& argc, char** argv);
+// Reads the whole command line; GTK gets none of it.
+StartupOptions read_startup_options(int argc, const char* const* argv);
 
 }

@@ -12,8 +12,7 @@ enum class IconScope {
     WindowAndOwner, // also the top window of its transient-for chain (the window itself when it has none)
 };
 
-// "<program directory>/icons": the icons shipped beside the executable, laid out as an icon theme
-// tree, "hicolor/<N>x<N>/apps/<name>.png" for each size N.
+// The "icons" folder among the program's files: the icons shipped with the program.
 std::filesystem::path program_icon_directory();
 
 // Gives `window` the icon `icon_name`, looked up in `icon_directory` (added once to the icon

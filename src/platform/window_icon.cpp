@@ -1,4 +1,4 @@
-#include "platform/executable_resource.h"
+#include "platform/program_folders.h"
 #include "platform/string_conversions.h"
 #include "platform/window_helpers.h"
 
@@ -30,7 +30,7 @@ Gtk::Window& top_owner_of(Gtk::Window& window)
 
 std::filesystem::path program_icon_directory()
 {
-    return program_directory() / "icons";
+    return program_folders().files / "icons";
 }
 
 void set_window_icon(Gtk::Window& window, const std::string& icon_name, IconScope scope,

@@ -122,14 +122,14 @@ bool WorkFiles::is_leftover(const std::filesystem::path& candidate) const
     });
 }
 
-WorkDirectoryChoice choose_work_directory(const std::filesystem::path& program_directory,
+WorkDirectoryChoice choose_work_directory(const std::optional<std::filesystem::path>& program_directory,
                                           const std::filesystem::path& fallback_directory)
 {
-    if (can_create_files_in(program_directory))
-        return {program_directory, false};
+    if (program_directory && can_create_files_in(*program_directory))
+        return {*program_directory, false};
     std::error_code ignored;
     std::filesystem::create_directories(fallback_directory, ignored);
-    return {fallback_directory, true};
+    return {fallback_directory, program_directory.has_value()};
 }
 
 }

@@ -3,6 +3,7 @@
 #include "views/page_views_output.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,12 +36,13 @@ private:
 };
 
 // Where the work files live: `program_directory` when they can be created and replaced there,
-// otherwise `fallback_directory` (created when missing).
+// otherwise `fallback_directory` (created when missing). Without a program directory (an installed
+// program never writes under its prefix) they go to `fallback_directory` as a matter of course.
 struct WorkDirectoryChoice {
     std::filesystem::path directory;
-    bool fell_back = false;
+    bool fell_back = false; // the program directory could not hold them
 };
-WorkDirectoryChoice choose_work_directory(const std::filesystem::path& program_directory,
+WorkDirectoryChoice choose_work_directory(const std::optional<std::filesystem::path>& program_directory,
                                           const std::filesystem::path& fallback_directory);
 
 }

@@ -4,6 +4,7 @@
 #include "app_test_files.h"
 #include "platform/executable_resource.h"
 #include "platform/typed_address.h"
+#include "support/isolated_environment.h"
 #include "support/main_loop.h"
 #include "support/temp_directory.h"
 #include "ui/brand_identity.h"
@@ -220,10 +221,21 @@ protected:
         return RegistryStore(registry).values(RegistryRoot::LocalMachine, kToolsMenuKeyPath);
     }
 
-    std::vector<RegistryValue> expected_entry()
+    ToolsMenuProgram program()
     {
-        return tools_menu_values({brand_identity().ProductTitle, m_program.path(),
-                                  platform::running_executable().filename().string()});
+        return {brand_identity().ProductTitle, m_program.path(), platform::running_executable().filename().string(),
+                m_program.path()};
+    }
+
+    std::vector<RegistryValue> expected_entry() { return tools_menu_values(program()); }
+
+    // The desktop entry's text, when the first system data folder holds it.
+    static std::optional<std::string> desktop_entry()
+    {
+        const auto file = test::environment().system_data_dir() / "applications" / kToolsMenuDesktopFile;
+        if (!std::filesystem::exists(file))
+            return std::nullopt;
+        return test::read_file(file);
     }
 
     test::TempDirectory m_roots;
@@ -237,6 +249,7 @@ TEST_F(ToolsMenu, AddWritesTheEntryOnceAndRemoveDeletesIt)
 
     choose(Menu::Tools, 0);
     EXPECT_EQ(entry(registry), expected_entry());
+    EXPECT_EQ(desktop_entry(), tools_menu_desktop_entry(program()));
     EXPECT_EQ(menu_state(), (MenuState{false, true}));
 
     choose(Menu::Tools, 0); // disabled: does nothing
@@ -245,6 +258,7 @@ TEST_F(ToolsMenu, AddWritesTheEntryOnceAndRemoveDeletesIt)
 
     choose(Menu::Tools, 1);
     EXPECT_EQ(entry(registry), std::nullopt);
+    EXPECT_EQ(desktop_entry(), std::nullopt);
     EXPECT_EQ(menu_state(), (MenuState{true, false}));
 
     choose(Menu::Tools, 0);

@@ -11,9 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace quillet {
 namespace {
@@ -120,6 +123,47 @@ TEST_F(MainWindowStartup, GoesToTheShippedStartPageWithoutAHomePageSetting)
 
     EXPECT_TRUE(test::pump_until([&] { return window.wb(kBrowserView).LocationName() == "Start"; }))
         << window.wb(kBrowserView).LocationName();
+}
+
+// Installed, the executable lies in <prefix>/bin and the program's files in <prefix>/share/quillet;
+// nothing is written under the prefix, even where it could be.
+TEST_F(MainWindowStartup, InstalledReadsItsFilesFromTheDataFolderAndKeepsWorkFilesInTheUsers)
+{
+    ProgramSettings(brand_identity().ProductTitle).set_home_page("");
+    const std::filesystem::path prefix = m_program.path() / "usr";
+    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(prefix / "share" / "quillet");
+    test::write_page(prefix / "share" / "quillet" / "start.html", "Installed start", "<p>start</p>");
+    const std::filesystem::path user_folder = test::environment().data_home() / brand_identity().ProductTitle;
+
+    Form1 window(prefix / "bin");
+
+    EXPECT_EQ(window.sb1.panel_text(1), "") << "no complaint about a folder it never meant to write";
+    for (const WorkFile file : kAllWorkFiles)
+        EXPECT_EQ(test::read_file(user_folder / file_name_of(file)), "\r\n") << file_name_of(file);
+    EXPECT_TRUE(test::pump_until([&] { return window.wb(kBrowserView).LocationName() == "Installed start"; }))
+        << window.wb(kBrowserView).LocationName();
+    std::vector<std::filesystem::path> under_prefix;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(prefix))
+        under_prefix.push_back(entry.path());
+    std::sort(under_prefix.begin(), under_prefix.end());
+    EXPECT_EQ(under_prefix, (std::vector<std::filesystem::path>{prefix / "bin", prefix / "share",
+                                                                 prefix / "share" / "quillet",
+                                                                 prefix / "share" / "quillet" / "start.html"}));
+}
+
+TEST_F(MainWindowStartup, StartsAtTheGivenPageInsteadOfTheHomePage)
+{
+    const std::string given = test::write_page(m_pages.path() / "given.html", "Given", "<p>given</p>");
+    Form1 window(m_program.path(), program_registry_locations(), given);
+    std::vector<std::string> loaded;
+    window.wb(kBrowserView).DownloadComplete().connect([&] { loaded.push_back(window.wb(kBrowserView).LocationURL()); });
+    window.present();
+
+    ASSERT_TRUE(test::pump_until([&] { return !loaded.empty(); }));
+    test::pump_for(300ms);
+    EXPECT_EQ(loaded, std::vector<std::string>{given});
+    EXPECT_EQ(window.wb(kBrowserView).LocationName(), "Given");
 }
 
 struct ButtonDesign {

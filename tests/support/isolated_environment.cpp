@@ -1,12 +1,14 @@
 #include "support/isolated_environment.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace quillet::test {
 
 IsolatedEnvironment::IsolatedEnvironment()
 {
-    for (const auto& dir : {home(), config_home(), data_home(), cache_home(), runtime_dir(), program_dir()})
+    for (const auto& dir : {home(), config_home(), data_home(), cache_home(), runtime_dir(), program_dir(),
+                            system_data_dir()})
         std::filesystem::create_directories(dir);
     std::filesystem::permissions(runtime_dir(), std::filesystem::perms::owner_all);
 
@@ -15,6 +17,11 @@ IsolatedEnvironment::IsolatedEnvironment()
     setenv("XDG_DATA_HOME", data_home().c_str(), 1);
     setenv("XDG_CACHE_HOME", cache_home().c_str(), 1);
     setenv("XDG_RUNTIME_DIR", runtime_dir().c_str(), 1);
+    // The toolkit still finds its schemas, icons and MIME types in the system's folders.
+    const char* system_dirs = std::getenv("XDG_DATA_DIRS");
+    const std::string data_dirs = system_data_dir().string() + ":" +
+                                  (system_dirs != nullptr && *system_dirs != '\0' ? system_dirs : "/usr/local/share:/usr/share");
+    setenv("XDG_DATA_DIRS", data_dirs.c_str(), 1);
     // Keep the accessibility and session buses out of the test.
     setenv("GTK_A11Y", "none", 1);
     setenv("WEBKIT_A11Y_BUS_ADDRESS", "", 1);

@@ -7,7 +7,9 @@
 namespace quillet::test {
 
 // Points HOME, XDG_RUNTIME_DIR, XDG_CACHE_HOME, XDG_DATA_HOME and XDG_CONFIG_HOME at folders of
-// one temporary directory. GLib reads these once, so this must run before any GLib or GTK call.
+// one temporary directory, and puts a temporary folder first in XDG_DATA_DIRS, so that what the
+// program writes for all users lands there. GLib reads these once, so this must run before any
+// GLib or GTK call.
 class IsolatedEnvironment {
 public:
     IsolatedEnvironment();
@@ -17,6 +19,8 @@ public:
     std::filesystem::path data_home() const { return m_root.path() / "data"; }
     std::filesystem::path cache_home() const { return m_root.path() / "cache"; }
     std::filesystem::path runtime_dir() const { return m_root.path() / "runtime"; }
+    // The first folder of XDG_DATA_DIRS; the system's own folders follow it.
+    std::filesystem::path system_data_dir() const { return m_root.path() / "system-data"; }
     // An empty folder a test may use as the program directory.
     std::filesystem::path program_dir() const { return m_root.path() / "program"; }
 

@@ -183,6 +183,18 @@ TEST(WorkDirectory, AWritableProgramDirectoryIsUsedAndLeftClean)
     EXPECT_TRUE(names_in(directory.path()).empty());
 }
 
+TEST(WorkDirectory, WithoutAProgramDirectoryTheUserDirectoryIsCreatedAndUsedWithoutComplaint)
+{
+    TempDirectory directory;
+    const fs::path user_directory = directory.path() / "data" / "Quillet";
+
+    const WorkDirectoryChoice choice = choose_work_directory(std::nullopt, user_directory);
+
+    EXPECT_EQ(choice.directory, user_directory);
+    EXPECT_FALSE(choice.fell_back);
+    EXPECT_TRUE(fs::is_directory(user_directory));
+}
+
 TEST(WorkDirectory, UnusableProgramDirectoriesFallBackToTheCreatedUserDirectory)
 {
     TempDirectory directory;
