@@ -49,7 +49,7 @@ protected:
 
     void choose(Menu menu, int item)
     {
-        m_window->menu_bar.activate_action(MainMenuBar::action_name(menu, item));
+        m_window->menu_bar.choose(menu, item);
     }
 
     // Whether the "Browser" view has loaded the page at `address` with its title.
@@ -212,7 +212,8 @@ protected:
 
     MenuState menu_state()
     {
-        return {m_window->menu_bar.item_enabled(Menu::Tools, 0), m_window->menu_bar.item_enabled(Menu::Tools, 1)};
+        return {m_window->action_enabled(MainMenuBar::action_name(Menu::Tools, 0)),
+                m_window->action_enabled(MainMenuBar::action_name(Menu::Tools, 1))};
     }
 
     std::optional<std::vector<RegistryValue>> entry(const RegistryLocations& registry)
