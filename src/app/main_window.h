@@ -151,6 +151,7 @@ private:
     void select_neighbour_view(int step);
 
     void connect_find_bar();
+    void wb_FindResult(unsigned matches, int view);
     void open_find_bar();
     void find_next();
     void find_previous();

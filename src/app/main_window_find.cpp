@@ -11,13 +11,15 @@ void Form1::connect_find_bar()
     find_bar.signal_next().connect(sigc::mem_fun(*this, &Form1::find_next));
     find_bar.signal_previous().connect(sigc::mem_fun(*this, &Form1::find_previous));
     find_bar.signal_close().connect(sigc::mem_fun(*this, &Form1::close_find_bar));
-    for (int view = 0; view < kViewCount; ++view) {
-        wb(view).FindResult().connect([this, view](unsigned matches) {
-            if (view == m_find_view)
-                find_bar.show_matches(matches);
-        });
-    }
+    for (int view = 0; view < kViewCount; ++view)
+        wb(view).FindResult().connect(sigc::bind(sigc::mem_fun(*this, &Form1::wb_FindResult), view));
     set_find_actions_enabled(false);
+}
+
+void Form1::wb_FindResult(unsigned matches, int view)
+{
+    if (view == m_find_view)
+        find_bar.show_matches(matches);
 }
 
 void Form1::open_find_bar()
