@@ -33,7 +33,8 @@ const std::vector<KeyboardShortcut>& keyboard_shortcuts()
 void install_keyboard_shortcuts(Gtk::Application& application)
 {
     for (const KeyboardShortcut& shortcut : keyboard_shortcuts())
-        application.set_accels_for_action(shortcut.action, std::vector<Glib::ustring>(shortcut.keys.begin(), shortcut.keys.end()));
+        application.set_accels_for_action(shortcut.action,
+                                          std::vector<Glib::ustring>(shortcut.keys.begin(), shortcut.keys.end()));
 }
 
 }

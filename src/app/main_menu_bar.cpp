@@ -115,6 +115,8 @@ std::string MainMenuBar::item_caption(Menu menu, int index) const
 
 bool MainMenuBar::choose(Menu menu, int index)
 {
+    if (index < 0 || index >= static_cast<int>(design_of(menu).items.size()))
+        return false;
     Glib::ustring name;
     Glib::VariantBase target;
     Gio::Action::parse_detailed_name_variant(action_name(menu, index), name, target);

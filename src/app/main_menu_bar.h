@@ -20,7 +20,8 @@ public:
     void set_item_caption(Menu menu, int index, const std::string& caption);
     std::string item_caption(Menu menu, int index) const;
 
-    // Runs the item's action as a click on the item does; false when the window has no such action.
+    // Runs the item's action as a click on the item does; false when there is no such item, or the
+    // window has no such action.
     bool choose(Menu menu, int index);
 
     // The action an item runs, item indexes counted from 0 within each menu's item array.

@@ -68,7 +68,7 @@ public:
     void cmdBackDir_Click();
     void Command1_Click();
     void cmdGo_Click();
-    // The Go menu's items by index, each running its button's command.
+    // The Go menu's items by index, each running its button's action.
     void mnuGoItem_Click(int index);
 
     // Whether the window's action of that name ("win.tools-add") may run now.

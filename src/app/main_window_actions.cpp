@@ -57,7 +57,8 @@ void Form1::connect_actions()
     // Enter in the address box; the entry still handles the key as usual.
     txtUrl.signal_activate().connect([this] { activate_action(action::kGo); });
     for (int view = 0; view < kViewCount; ++view)
-        m_loading_connections.emplace_back(wb(view).connect_loading_changed(sigc::mem_fun(*this, &Form1::update_stop_loading)));
+        m_loading_connections.push_back(
+            wb(view).connect_loading_changed(sigc::mem_fun(*this, &Form1::update_stop_loading)));
     // Seen before any view, so a page never takes them for itself.
     auto mouse_buttons = Gtk::GestureClick::create();
     mouse_buttons->set_button(0);

@@ -84,28 +84,11 @@ void Form1::open_local_file(const std::filesystem::path& path)
     wb(kBrowserView).Navigate2(path.string());
 }
 
+// Each item runs the action of its button, so it is enabled when the button is; other indexes do
+// nothing.
 void Form1::mnuGoItem_Click(int index)
 {
-    switch (index) {
-    case 0:
-        cmbBack_Click();
-        break;
-    case 1:
-        cmdForward_Click();
-        break;
-    case 2:
-        cmdStop_Click();
-        break;
-    case 3:
-        cmdRefresh_Click();
-        break;
-    case 4:
-        cmdBackDir_Click();
-        break;
-    case 5:
-        Command1_Click();
-        break;
-    }
+    menu_bar.choose(Menu::Go, index);
 }
 
 void Form1::mnuToolsItem_Click(int index)

@@ -40,7 +40,8 @@ bool inside(const Rect& rect, Size client)
 TEST(LayoutControls, EveryControlLiesInsideTheClientAreaFromTheMinimumSizeUp)
 {
     for (int width = kMinimumClientSize.width; width <= 30000; width += 15) {
-        for (int height : {kMinimumClientSize.height, kMinimumClientSize.height + 15, kDesignClientSize.height, 20000}) {
+        for (int height :
+             {kMinimumClientSize.height, kMinimumClientSize.height + 15, kDesignClientSize.height, 20000}) {
             const Size client{width, height};
             const LayoutRects rects = LayoutControls(outer_size_from_client(client), design_layout_rects());
             const Rect moved[] = {rects.tab_strip, rects.views, rects.status_bar, rects.progress_bar,

@@ -32,10 +32,12 @@ TEST(MainMenuBar, EachItemRunsTheWindowActionOfItsCommand)
     for (const ItemAction& item : items) {
         EXPECT_EQ(MainMenuBar::action_name(item.menu, item.index), item.action);
         // What the shown item runs: its action, with the view index as its target.
-        const auto submenu = bar.get_menu_model()->get_item_link(static_cast<int>(item.menu), Gio::MenuModel::Link::SUBMENU);
+        const auto submenu =
+            bar.get_menu_model()->get_item_link(static_cast<int>(item.menu), Gio::MenuModel::Link::SUBMENU);
         const auto action = Glib::VariantBase::cast_dynamic<Glib::Variant<Glib::ustring>>(
             submenu->get_item_attribute(item.index, Gio::MenuModel::Attribute::ACTION, Glib::VARIANT_TYPE_STRING));
-        const auto target = submenu->get_item_attribute(item.index, Gio::MenuModel::Attribute::TARGET, Glib::VariantType());
+        const auto target =
+            submenu->get_item_attribute(item.index, Gio::MenuModel::Attribute::TARGET, Glib::VariantType());
         std::string shown = action.get();
         if (target)
             shown += "(" + target.print() + ")";

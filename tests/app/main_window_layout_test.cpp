@@ -148,7 +148,8 @@ class MainWindowFit : public MainWindowLayout {};
 TEST_F(MainWindowFit, AtTheDefaultSizeEveryControlStaysInsideWhereverTheFocusGoes)
 {
     test::pump_for(200ms);
-    EXPECT_EQ(client_size(), (Size{pixels_from_twips(kDesignClientSize.width), pixels_from_twips(kDesignClientSize.height)}));
+    EXPECT_EQ(client_size(),
+              (Size{pixels_from_twips(kDesignClientSize.width), pixels_from_twips(kDesignClientSize.height)}));
     expect_focus_moves_nothing(*m_window);
 }
 
@@ -156,7 +157,8 @@ TEST_F(MainWindowFit, TheWindowShrinksNoFurtherThanItsControlsFit)
 {
     m_window->set_default_size(200, 150);
     test::pump_for(300ms);
-    EXPECT_EQ(client_size(), (Size{pixels_from_twips(kMinimumClientSize.width), pixels_from_twips(kMinimumClientSize.height)}));
+    EXPECT_EQ(client_size(),
+              (Size{pixels_from_twips(kMinimumClientSize.width), pixels_from_twips(kMinimumClientSize.height)}));
     expect_focus_moves_nothing(*m_window);
 }
 

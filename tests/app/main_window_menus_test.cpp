@@ -144,6 +144,15 @@ TEST_F(MainWindowMenus, GoBackADirectoryActsLikeTheUpDirButton)
 
     EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
     EXPECT_EQ(std::string(m_window->txtUrl.get_text()), ParentUrl(m_home_page));
+
+    // The Go menu's handler by item index runs the same action; an index past the items does nothing.
+    m_window->SelectView(kImagesView);
+    m_window->mnuGoItem_Click(4);
+    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(std::string(m_window->txtUrl.get_text()), ParentUrl(ParentUrl(m_home_page)));
+    m_window->SelectView(kImagesView);
+    m_window->mnuGoItem_Click(6);
+    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kImagesView);
 }
 
 TEST_F(MainWindowMenus, ViewHelpShowsTheHelpFileOnceAndBringsItUpAgain)
