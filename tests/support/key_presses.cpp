@@ -7,7 +7,12 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <string>
 #include <vector>
 
 namespace quillet::test {
@@ -15,6 +20,29 @@ namespace quillet::test {
 namespace {
 
 using namespace std::chrono_literals;
+
+// Test processes running side by side on one display take turns at the keyboard focus: input sent
+// while holding the lock reaches the window that took the focus under it.
+class InputTurn {
+public:
+    explicit InputTurn(Display* display)
+        : m_file(open(("/tmp/quillet-test-input" + std::string(DisplayString(display)) + ".lock").c_str(),
+                      O_CREAT | O_RDWR | O_CLOEXEC, 0600))
+    {
+        if (m_file >= 0)
+            flock(m_file, LOCK_EX);
+    }
+    ~InputTurn()
+    {
+        if (m_file >= 0)
+            close(m_file);
+    }
+    InputTurn(const InputTurn&) = delete;
+    InputTurn& operator=(const InputTurn&) = delete;
+
+private:
+    int m_file;
+};
 
 Display* x_display_of(Gtk::Widget& widget)
 {
@@ -65,19 +93,23 @@ bool press_keys(Gtk::Window& window, const std::string& accelerator)
     guint key = 0;
     GdkModifierType modifiers{};
     Display* display = x_display_of(window);
-    if (!display || !gtk_accelerator_parse(accelerator.c_str(), &key, &modifiers) || !focus(window, display))
-        return false;
     // GDK key values are the X key symbols.
-    if (XKeysymToKeycode(display, key) == 0)
+    if (!display || !gtk_accelerator_parse(accelerator.c_str(), &key, &modifiers) ||
+        XKeysymToKeycode(display, key) == 0)
         return false;
-    const std::vector<KeySym> held = modifier_keys(modifiers);
-    for (KeySym modifier : held)
-        send_key(display, modifier, true);
-    send_key(display, key, true);
-    send_key(display, key, false);
-    for (auto it = held.rbegin(); it != held.rend(); ++it)
-        send_key(display, *it, false);
-    XSync(display, False);
+    {
+        const InputTurn turn(display);
+        if (!focus(window, display))
+            return false;
+        const std::vector<KeySym> held = modifier_keys(modifiers);
+        for (KeySym modifier : held)
+            send_key(display, modifier, true);
+        send_key(display, key, true);
+        send_key(display, key, false);
+        for (auto it = held.rbegin(); it != held.rend(); ++it)
+            send_key(display, *it, false);
+        XSync(display, False);
+    }
     pump_for(100ms);
     return true;
 }
@@ -86,7 +118,10 @@ bool click_mouse_button(Gtk::Widget& widget, unsigned button)
 {
     Display* display = x_display_of(widget);
     auto* window = dynamic_cast<Gtk::Window*>(widget.get_root());
-    if (!display || !window || !focus(*window, display))
+    if (!display || !window)
+        return false;
+    const InputTurn turn(display);
+    if (!focus(*window, display))
         return false;
     graphene_point_t middle = GRAPHENE_POINT_INIT(static_cast<float>(widget.get_width()) / 2,
                                                  static_cast<float>(widget.get_height()) / 2);
@@ -102,7 +137,6 @@ bool click_mouse_button(Gtk::Widget& widget, unsigned button)
     XTestFakeButtonEvent(display, button, True, CurrentTime);
     XTestFakeButtonEvent(display, button, False, CurrentTime);
     XSync(display, False);
-    pump_for(100ms);
     return true;
 }
 
