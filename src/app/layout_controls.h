@@ -27,16 +27,21 @@ struct Rect {
 Rect pixels_from_twips(const Rect& twips);
 
 // GTK reports the client area (below the menu bar, where the controls sit) while the layout rules
-// are stated for the outer window. The outer size is the client size plus this allowance for the
-// border, title bar and menu bar: the design window's outer 12375 x 11790 over its client
-// 12135 x 11100, i.e. 16 x 46 pixels.
-inline constexpr Size kFrameAllowance{240, 690};
+// are stated for the outer window. The outer size is the client size plus the frame around it. The
+// window gives its content its whole width (the window manager's border lies outside the window),
+// so the frame adds no width: the rules then keep every control inside the window. Above the
+// client area lie the title bar and menu bar, counted as the design window counts them: its outer
+// height 11790 over its client height 11100.
+inline constexpr Size kFrameAllowance{0, 690};
 
 Size outer_size_from_client(Size client_twips);
 Size outer_size_from_client_pixels(Size client_pixels);
 
 // The design-time client area of the main window.
 inline constexpr Size kDesignClientSize{12135, 11100};
+// The smallest client area the window allows: every control still fits inside it, the website
+// button keeps some width and the views some height.
+inline constexpr Size kMinimumClientSize{7200, 5400};
 
 // Controls the layout never moves, at their design rectangles.
 inline constexpr Rect kBackButtonRect{60, 60, 915, 855};

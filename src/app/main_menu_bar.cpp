@@ -1,6 +1,9 @@
 #include "app/main_menu_bar.h"
 
-#include <giomm/simpleaction.h>
+#include "app/window_actions.h"
+
+#include <giomm/action.h>
+#include <giomm/menuitem.h>
 
 #include <vector>
 
@@ -8,25 +11,38 @@ namespace quillet {
 
 namespace {
 
-constexpr const char* kActionGroupName = "menu";
+struct ItemDesign {
+    const char* caption;
+    std::string action;
+};
 
 struct MenuDesign {
     Menu menu;
-    const char* item_array; // the name of the menu's item array, which names its actions
     const char* caption;
-    std::vector<const char*> item_captions;
+    std::vector<ItemDesign> items;
 };
 
 const std::array<MenuDesign, 6>& menu_designs()
 {
     static const std::array<MenuDesign, 6> designs{{
-        {Menu::File, "mnuFileItem", "File", {"Open", "Exit"}},
-        {Menu::Go, "mnuGoItem", "Go",
-         {"Back", "Forward", "Stop", "Refresh", "Back a Directory", "Send Page to Browser Tab"}},
-        {Menu::View, "mnuViewItem", "View", {"Browser", "Source Code", "Images", "Website"}},
-        {Menu::Tools, "mnuToolsItem", "Tools", {"Add program to IE Tools Menu", "Remove Program from IE Tools Menu"}},
-        {Menu::Help, "mnuHelpItem", "Help", {"View Help"}},
-        {Menu::About, "mnuAboutItem", "About", {"About this software"}},
+        {Menu::File, "File", {{"Open", action::kOpen}, {"Exit", action::kExit}}},
+        {Menu::Go, "Go",
+         {{"Back", action::kBack},
+          {"Forward", action::kForward},
+          {"Stop", action::kStop},
+          {"Refresh", action::kRefresh},
+          {"Back a Directory", action::kUpDir},
+          {"Send Page to Browser Tab", action::kSendToBrowser}}},
+        {Menu::View, "View",
+         {{"Browser", action::view(0)},
+          {"Source Code", action::view(1)},
+          {"Images", action::view(2)},
+          {"Website", action::kWebsite}}},
+        {Menu::Tools, "Tools",
+         {{"Add program to IE Tools Menu", action::kToolsAdd},
+          {"Remove Program from IE Tools Menu", action::kToolsRemove}}},
+        {Menu::Help, "Help", {{"View Help", action::kHelp}}},
+        {Menu::About, "About", {{"About this software", action::kAbout}}},
     }};
     return designs;
 }
@@ -34,11 +50,6 @@ const std::array<MenuDesign, 6>& menu_designs()
 const MenuDesign& design_of(Menu menu)
 {
     return menu_designs()[static_cast<std::size_t>(menu)];
-}
-
-std::string item_action(Menu menu, int index)
-{
-    return std::string(design_of(menu).item_array) + "-" + std::to_string(index);
 }
 
 // Menu labels treat "_" as the mark of an access key; captions have none, so every "_" is literal.
@@ -64,78 +75,62 @@ std::string caption_from_label(const std::string& label)
     return caption;
 }
 
+// Captions show no shortcuts: an empty accelerator of its own keeps the item from showing the keys
+// the application binds to its action.
+Glib::RefPtr<Gio::MenuItem> plain_item(const std::string& caption, const std::string& action)
+{
+    auto item = Gio::MenuItem::create(label_from_caption(caption), action);
+    item->set_attribute_value("accel", Glib::Variant<Glib::ustring>::create(""));
+    return item;
+}
+
 }
 
 MainMenuBar::MainMenuBar()
     : Gtk::PopoverMenuBar(Gio::Menu::create()),
-      m_menus(std::dynamic_pointer_cast<Gio::Menu>(get_menu_model())),
-      m_actions(Gio::SimpleActionGroup::create())
+      m_menus(std::dynamic_pointer_cast<Gio::Menu>(get_menu_model()))
 {
     for (const MenuDesign& design : menu_designs()) {
-        Submenu& menu = submenu(design.menu);
-        menu.items = Gio::Menu::create();
-        for (std::size_t index = 0; index < design.item_captions.size(); ++index)
-            add_item(design.menu, static_cast<int>(index), design.item_captions[index]);
-        m_menus->append_submenu(design.caption, menu.items);
+        auto& menu_items = m_items[static_cast<std::size_t>(design.menu)];
+        menu_items = Gio::Menu::create();
+        for (const ItemDesign& item : design.items)
+            menu_items->append_item(plain_item(item.caption, item.action));
+        m_menus->append_submenu(design.caption, menu_items);
     }
-    insert_action_group(kActionGroupName, m_actions);
-}
-
-sigc::signal<void(int)>& MainMenuBar::item_clicked(Menu menu)
-{
-    return submenu(menu).clicked;
 }
 
 void MainMenuBar::set_item_caption(Menu menu, int index, const std::string& caption)
 {
-    const Glib::RefPtr<Gio::Menu>& items = submenu(menu).items;
-    items->remove(index);
-    items->insert(index, label_from_caption(caption), action_name(menu, index));
+    const Glib::RefPtr<Gio::Menu>& menu_items = items(menu);
+    menu_items->remove(index);
+    menu_items->insert_item(index, plain_item(caption, action_name(menu, index)));
 }
 
 std::string MainMenuBar::item_caption(Menu menu, int index) const
 {
-    const auto label = submenu(menu).items->get_item_attribute(index, Gio::MenuModel::Attribute::LABEL,
-                                                               Glib::VARIANT_TYPE_STRING);
+    const auto label =
+        items(menu)->get_item_attribute(index, Gio::MenuModel::Attribute::LABEL, Glib::VARIANT_TYPE_STRING);
     return caption_from_label(Glib::VariantBase::cast_dynamic<Glib::Variant<Glib::ustring>>(label).get());
 }
 
-void MainMenuBar::set_item_enabled(Menu menu, int index, bool enabled)
+bool MainMenuBar::choose(Menu menu, int index)
 {
-    auto action = std::dynamic_pointer_cast<Gio::SimpleAction>(m_actions->lookup_action(item_action(menu, index)));
-    action->set_enabled(enabled);
-}
-
-bool MainMenuBar::item_enabled(Menu menu, int index) const
-{
-    return m_actions->get_action_enabled(item_action(menu, index));
+    if (index < 0 || index >= static_cast<int>(design_of(menu).items.size()))
+        return false;
+    Glib::ustring name;
+    Glib::VariantBase target;
+    Gio::Action::parse_detailed_name_variant(action_name(menu, index), name, target);
+    return activate_action(name, target);
 }
 
 std::string MainMenuBar::action_name(Menu menu, int index)
 {
-    return std::string(kActionGroupName) + "." + item_action(menu, index);
+    return design_of(menu).items.at(static_cast<std::size_t>(index)).action;
 }
 
-MainMenuBar::Submenu& MainMenuBar::submenu(Menu menu)
+const Glib::RefPtr<Gio::Menu>& MainMenuBar::items(Menu menu) const
 {
-    return m_submenus[static_cast<std::size_t>(menu)];
-}
-
-const MainMenuBar::Submenu& MainMenuBar::submenu(Menu menu) const
-{
-    return m_submenus[static_cast<std::size_t>(menu)];
-}
-
-void MainMenuBar::on_item_activate(Menu menu, int index)
-{
-    submenu(menu).clicked.emit(index);
-}
-
-void MainMenuBar::add_item(Menu menu, int index, const std::string& caption)
-{
-    m_actions->add_action(item_action(menu, index),
-                          sigc::bind(sigc::mem_fun(*this, &MainMenuBar::on_item_activate), menu, index));
-    submenu(menu).items->append(label_from_caption(caption), action_name(menu, index));
+    return m_items[static_cast<std::size_t>(menu)];
 }
 
 }

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_window_style.h"
+#include "app/view_style_sheets.h"
 #include "platform/typed_address.h"
 #include "platform/user_directories.h"
 #include "ui/brand_identity.h"
@@ -10,6 +11,7 @@
 
 #include <gtkmm/label.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -32,6 +34,15 @@ struct TabDesign {
     const char* tooltip;
 };
 
+// The find bar lies over the top right corner of the views, as wide as it needs up to their width.
+Rect find_bar_rect(const Rect& views)
+{
+    constexpr int kWidth = 4800;
+    constexpr int kHeight = 480;
+    const int width = std::min(kWidth, views.width);
+    return {views.left + views.width - width, views.top, width, kHeight};
+}
+
 constexpr std::array<TabDesign, 3> kTabs{{
     {"Browser", "Browser Identical to Internet Explorer"},
     {"Source Code", "View the Source Code of the Current Page"},
@@ -43,6 +54,8 @@ constexpr std::array<TabDesign, 3> kTabs{{
 Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations registry, std::string start_page)
     : m_views(create_views(m_session)),
       m_frame(Gtk::Orientation::VERTICAL),
+      m_client_area(pixels_from_twips(kMinimumClientSize.width), pixels_from_twips(kMinimumClientSize.height),
+                    pixels_from_twips(kDesignClientSize.width), pixels_from_twips(kDesignClientSize.height)),
       cmbBack("go-previous-symbolic", "Back", "Back"),
       cmdForward("go-next-symbolic", "Forward", "Forward"),
       cmdStop("process-stop-symbolic", "Stop", "Stop"),
@@ -71,6 +84,8 @@ Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations r
 Form1::~Form1()
 {
     m_cancellable->cancel();
+    for (sigc::connection& connection : m_loading_connections)
+        connection.disconnect();
 }
 
 void Form1::build_controls()
@@ -108,6 +123,7 @@ void Form1::put_controls()
         m_form.put(view->widget(), 0, 0);
     m_form.put(sb1, 0, 0);
     m_form.put(pb1, 0, 0);
+    m_form.put(find_bar, 0, 0);
 
     place(cmbBack, kBackButtonRect);
     place(cmdForward, kForwardButtonRect);
@@ -125,28 +141,23 @@ void Form1::place(Gtk::Widget& control, const Rect& twips)
     m_form.move(control, pixels.left, pixels.top);
 }
 
-// The client area shows what fits of the controls and never asks for more room, so the window can
-// be made smaller than the design; it opens at the design size.
+// The window opens with the design's client area and can be made smaller, down to the size at which
+// every control still fits.
 void Form1::build_frame()
 {
-    m_client_area.set_policy(Gtk::PolicyType::EXTERNAL, Gtk::PolicyType::EXTERNAL);
-    m_client_area.set_propagate_natural_height(true);
     m_client_area.set_expand(true);
     m_client_area.set_child(m_form);
     m_frame.append(menu_bar);
     m_frame.append(m_client_area);
     set_child(m_frame);
-    set_default_size(pixels_from_twips(kDesignClientSize.width), -1);
 }
 
 void Form1::connect_signals()
 {
+    add_actions();
+    connect_actions();
     TabStrip1.property_page().signal_changed().connect(sigc::mem_fun(*this, &Form1::TabStrip1_Click));
-    menu_bar.item_clicked(Menu::View).connect(sigc::mem_fun(*this, &Form1::mnuViewItem_Click));
-    cmdWebsite.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdWebsite_Click));
     m_client_area.signal_resize().connect(sigc::mem_fun(*this, &Form1::Form_Resize));
-    connect_menu_commands();
-    connect_navigation_commands();
     connect_browser_events();
 }
 
@@ -154,6 +165,8 @@ void Form1::Form_Load()
 {
     for (const auto& view : m_views)
         view->set_Silent(true);
+    wb(kSourceCodeView).add_style_sheet(kSourceCodeStyleSheet);
+    wb(kImagesView).add_style_sheet(kImagesStyleSheet);
     SetIcon(*this, "AAA", IconScope::WindowAndOwner);
     const BrandIdentity& identity = brand_identity();
     cmdWebsite.set_caption(website_button_caption(identity));
@@ -170,20 +183,22 @@ void Form1::Form_Load()
 }
 
 // A program directory the user cannot write must not make the program unusable: the work files
-// then go to the user's own data directory, and the status bar says so.
+// then go to the user's own data directory, and the window says where for as long as it is open.
 void Form1::prepare_work_files()
 {
     const WorkDirectoryChoice choice = choose_work_directory(
         m_folders.work_directory, platform::user_data_directory() / brand_identity().ProductTitle);
     m_work_files = WorkFiles(choice.directory);
+    if (choice.fell_back) {
+        m_work_files_notice = "Cannot write in " + m_folders.work_directory->string() + ": work files are kept in " +
+                              choice.directory.string();
+        sb1.set_notice("Work files: " + choice.directory.string(), m_work_files_notice);
+    }
     std::vector<std::string> failures = m_work_files.remove_leftovers();
     for (std::string& failure : m_work_files.create_missing())
         failures.push_back(std::move(failure));
     if (!failures.empty())
         sb1.set_panel_text(1, failures.front());
-    else if (choice.fell_back)
-        sb1.set_panel_text(1, "Cannot write in " + m_folders.work_directory->string() + ": work files are kept in " +
-                                  choice.directory.string());
 }
 
 // The user's "homePage" setting, otherwise the start page shipped with the program.
@@ -212,6 +227,7 @@ void Form1::place_controls(const LayoutRects& rects)
     place(txtUrl, rects.address_box);
     place(cmdGo, rects.go_button);
     place(cmdWebsite, rects.website_button);
+    place(find_bar, find_bar_rect(rects.views));
     m_layout = rects;
 }
 

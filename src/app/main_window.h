@@ -2,11 +2,13 @@
 
 #include "analysis/reference_list.h"
 #include "app/client_area.h"
+#include "app/find_bar.h"
 #include "app/layout_controls.h"
 #include "app/main_menu_bar.h"
 #include "app/picture_button.h"
 #include "app/progress_bar_state.h"
 #include "app/status_bar.h"
+#include "app/window_actions.h"
 #include "integration/tools_menu.h"
 #include "platform/program_folders.h"
 #include "platform/web_view.h"
@@ -19,6 +21,7 @@
 #include <gtkmm/entry.h>
 #include <gtkmm/filechoosernative.h>
 #include <gtkmm/fixed.h>
+#include <gtkmm/gestureclick.h>
 #include <gtkmm/levelbar.h>
 #include <gtkmm/notebook.h>
 #include <gtkmm/window.h>
@@ -27,6 +30,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quillet {
 
@@ -68,6 +72,11 @@ public:
     void cmdBackDir_Click();
     void Command1_Click();
     void cmdGo_Click();
+    // The Go menu's items by index, each running its button's action.
+    void mnuGoItem_Click(int index);
+
+    // Whether the window's action of that name ("win.tools-add") may run now.
+    bool action_enabled(const std::string& name) const;
 
     // The splash stays loaded, hidden, until this window unloads.
     void adopt_splash(std::unique_ptr<Gtk::Window> splash);
@@ -86,8 +95,8 @@ private:
     std::array<std::unique_ptr<platform::WebView>, kViewCount> m_views;
 
     Gtk::Box m_frame;
+    Gtk::Fixed m_form; // before the client area, which lets go of it when it goes
     ClientArea m_client_area;
-    Gtk::Fixed m_form;
 
 public:
     MainMenuBar menu_bar;
@@ -105,6 +114,7 @@ public:
     Gtk::Notebook TabStrip1;
     StatusBar sb1;
     Gtk::LevelBar pb1;
+    FindBar find_bar; // over the top right corner of the views
 
 private:
     void build_controls();
@@ -124,11 +134,9 @@ private:
 
     void Form_Resize(int client_width, int client_height);
 
-    void connect_menu_commands();
     void mnuFileItem_Click(int index);
     void show_open_file_dialog();
     void on_open_file_dialog_response(int response);
-    void mnuGoItem_Click(int index);
     void mnuToolsItem_Click(int index);
     ToolsMenuProgram tools_menu_program() const;
     void set_tools_menu_state(const ToolsMenuState& state);
@@ -139,7 +147,25 @@ private:
     void Form_Unload();
     void end_program_at_once();
 
-    void connect_navigation_commands();
+    void add_actions();
+    void connect_actions();
+    void on_mouse_buttons_pressed(Gtk::GestureClick& gesture);
+    void update_stop_loading();
+    void focus_address_box();
+    void select_neighbour_view(int step);
+
+    void connect_find_bar();
+    void wb_FindResult(unsigned matches, int view);
+    void open_find_bar();
+    void find_next();
+    void find_previous();
+    void close_find_bar();
+    void follow_shown_view_with_find_bar();
+    void set_find_actions_enabled(bool enabled);
+    void zoom_in();
+    void zoom_out();
+    void zoom_reset();
+
     int visible_view();
 
     void connect_browser_events();
@@ -151,7 +177,9 @@ private:
     platform::ProgramFolders m_folders;
     std::string m_start_page;
     WorkFiles m_work_files;
+    std::string m_work_files_notice; // where the work files are, when not in the program directory
     LayoutRects m_layout;
+    int m_find_view = kBrowserView; // the view the find bar searches
     PageReferences m_page_references; // the scanners' hidden lists frmList and Links
     ProgressBarState m_progress;
     // Cancelled when the window goes away, ending whatever still waits for an answer.
@@ -159,6 +187,8 @@ private:
     PageViewDriver m_page_view_driver;
 
     RegistryStore m_registry;
+    WindowActions m_actions;
+    std::vector<sigc::connection> m_loading_connections; // to the views, which outlive the handlers
     Glib::RefPtr<Gtk::FileChooserNative> m_open_file_dialog; // made on first use, keeps its folder
     std::unique_ptr<Gtk::Window> m_splash;
     std::unique_ptr<Form8> m_help_window;

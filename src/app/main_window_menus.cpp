@@ -44,15 +44,6 @@ RegistryLocations program_registry_locations()
     return registry_locations(brand_identity().ProductTitle, platform::user_config_directory());
 }
 
-void Form1::connect_menu_commands()
-{
-    menu_bar.item_clicked(Menu::File).connect(sigc::mem_fun(*this, &Form1::mnuFileItem_Click));
-    menu_bar.item_clicked(Menu::Go).connect(sigc::mem_fun(*this, &Form1::mnuGoItem_Click));
-    menu_bar.item_clicked(Menu::Tools).connect(sigc::mem_fun(*this, &Form1::mnuToolsItem_Click));
-    menu_bar.item_clicked(Menu::Help).connect(sigc::hide(sigc::mem_fun(*this, &Form1::mnuHelpItem_Click)));
-    menu_bar.item_clicked(Menu::About).connect(sigc::hide(sigc::mem_fun(*this, &Form1::mnuAboutItem_Click)));
-}
-
 void Form1::mnuFileItem_Click(int index)
 {
     switch (index) {
@@ -93,28 +84,11 @@ void Form1::open_local_file(const std::filesystem::path& path)
     wb(kBrowserView).Navigate2(path.string());
 }
 
+// Each item runs the action of its button, so it is enabled when the button is; other indexes do
+// nothing.
 void Form1::mnuGoItem_Click(int index)
 {
-    switch (index) {
-    case 0:
-        cmbBack_Click();
-        break;
-    case 1:
-        cmdForward_Click();
-        break;
-    case 2:
-        cmdStop_Click();
-        break;
-    case 3:
-        cmdRefresh_Click();
-        break;
-    case 4:
-        cmdBackDir_Click();
-        break;
-    case 5:
-        Command1_Click();
-        break;
-    }
+    menu_bar.choose(Menu::Go, index);
 }
 
 void Form1::mnuToolsItem_Click(int index)
@@ -137,8 +111,8 @@ ToolsMenuProgram Form1::tools_menu_program() const
 
 void Form1::set_tools_menu_state(const ToolsMenuState& state)
 {
-    menu_bar.set_item_enabled(Menu::Tools, 0, state.add_enabled);
-    menu_bar.set_item_enabled(Menu::Tools, 1, state.remove_enabled);
+    m_actions.set_enabled(action::kToolsAdd, state.add_enabled);
+    m_actions.set_enabled(action::kToolsRemove, state.remove_enabled);
 }
 
 // An open help window comes up again as it is; a closed one, or one that found no help file, is
@@ -152,8 +126,11 @@ void Form1::mnuHelpItem_Click()
 
 void Form1::mnuAboutItem_Click()
 {
-    if (!m_about_window || !m_about_window->get_visible())
+    if (!m_about_window || !m_about_window->get_visible()) {
         m_about_window = std::make_unique<frmAbout>(running_application_info());
+        if (!m_work_files_notice.empty())
+            m_about_window->show_notice(m_work_files_notice);
+    }
     show_modeless(*m_about_window);
 }
 

@@ -5,19 +5,6 @@
 
 namespace quillet {
 
-void Form1::connect_navigation_commands()
-{
-    cmbBack.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmbBack_Click));
-    cmdForward.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdForward_Click));
-    cmdStop.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdStop_Click));
-    cmdRefresh.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdRefresh_Click));
-    cmdBackDir.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdBackDir_Click));
-    Command1.signal_clicked().connect(sigc::mem_fun(*this, &Form1::Command1_Click));
-    cmdGo.signal_clicked().connect(sigc::mem_fun(*this, &Form1::cmdGo_Click));
-    // Enter in the address box; the entry still handles the key as usual.
-    txtUrl.signal_activate().connect(sigc::mem_fun(*this, &Form1::cmdGo_Click));
-}
-
 // Each view moves through its own history.
 void Form1::cmbBack_Click()
 {

@@ -31,6 +31,11 @@ window.quillet-main notebook > header > tabs > tab {
     min-height: 0;
     padding: 3px 10px;
 }
+window.quillet-main .findbar {
+    background-color: @theme_bg_color;
+    border: 1px solid alpha(currentColor, 0.25);
+    padding: 2px 4px;
+}
 window.quillet-main .statusbar label.panel {
     border: 1px solid alpha(currentColor, 0.25);
     padding: 0 4px;

@@ -9,6 +9,7 @@ void Form1::ShowSelectedView(int index)
     for (int view = 0; view < kViewCount; ++view)
         wb(view).set_Visible(false);
     wb(index).set_Visible(true);
+    follow_shown_view_with_find_bar();
 }
 
 // Selecting the tab may run TabStrip1_Click in between; the end state is the same either way.
@@ -18,6 +19,7 @@ void Form1::SelectView(int index)
         wb(view).set_Visible(false);
     TabStrip1.set_current_page(index);
     wb(index).set_Visible(true);
+    follow_shown_view_with_find_bar();
 }
 
 // Notebook pages count from 0, so the page number is the view index.

@@ -1,5 +1,6 @@
 #include "app/quillet_application.h"
 
+#include "app/keyboard_shortcuts.h"
 #include "platform/program_folders.h"
 #include "platform/widget_snapshot.h"
 
@@ -27,6 +28,7 @@ void QuilletApplication::on_activate()
 {
     if (m_splash || m_main_window)
         return;
+    install_keyboard_shortcuts(*m_application);
     m_splash = std::make_unique<frmSplash>(platform::program_folders(m_program_directory).files,
                                            [this] { show_main_window(); });
     m_application->add_window(*m_splash);

@@ -27,13 +27,17 @@ GObjectPtr<WebKitSettings> settings_for(ViewContent content)
 WebKitWebView* new_web_view(WebSession& session, ViewContent content, WebView::Impl* process_partner)
 {
     const auto settings = settings_for(content);
+    // Each view has style sheets of its own, a related view too.
+    const GObjectPtr<WebKitUserContentManager> content_manager(webkit_user_content_manager_new());
     // A related view shares the partner's web process, network session and context.
     if (process_partner)
         return WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", process_partner->view.get(),
-                                            "settings", settings.get(), nullptr));
+                                            "settings", settings.get(), "user-content-manager",
+                                            content_manager.get(), nullptr));
     return WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session",
                                         session.impl().network_session.get(), "web-context",
-                                        session.impl().context.get(), "settings", settings.get(), nullptr));
+                                        session.impl().context.get(), "settings", settings.get(),
+                                        "user-content-manager", content_manager.get(), nullptr));
 }
 
 }
@@ -63,6 +67,7 @@ WebView::Impl::Impl(WebSession& session, ViewContent content, WebView* process_p
       })
 {
     connect_load_events(*this);
+    connect_find_events(*this);
     connect_request_handlers(*this);
 }
 

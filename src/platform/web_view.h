@@ -94,6 +94,27 @@ public:
     // A new page title; a page without one reports its address when its load completes.
     sigc::signal<void(const std::string& title)>& TitleChange();
 
+    // Whether the view is loading a page; `changed` runs whenever that changes, until the returned
+    // connection is disconnected.
+    bool Loading() const;
+    sigc::connection connect_loading_changed(const sigc::slot<void()>& changed);
+
+    // A style sheet of this view alone, applied over every page it shows from the next load on.
+    void add_style_sheet(const std::string& css);
+
+    // The page's magnification, 1.0 as the page is written.
+    double zoom_level() const;
+    void set_zoom_level(double level);
+
+    // Finds `text` in the page, in any letter case, wrapping round at the ends, and marks every
+    // match; FindResult then reports the number of matches (0 when there is none).
+    void find_text(const std::string& text);
+    void find_next();
+    void find_previous();
+    // Clears the marks of the last search.
+    void end_find();
+    sigc::signal<void(unsigned matches)>& FindResult();
+
     struct Impl;
 
 private:

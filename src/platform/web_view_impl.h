@@ -34,6 +34,7 @@ struct WebView::Impl {
     sigc::signal<void(int, int)> progress_change;
     sigc::signal<void()> download_complete;
     sigc::signal<void(const std::string&)> title_change;
+    sigc::signal<void(unsigned)> find_result;
     NavigationTracker tracker;
 
     // Declared last, so the handlers are disconnected before anything they use goes away.
@@ -42,6 +43,9 @@ struct WebView::Impl {
 
 // The handlers of the engine's load, progress, title and pointer signals (web_view_events.cpp).
 void connect_load_events(WebView::Impl& impl);
+
+// The handlers of the engine's find controller (web_view_page_tools.cpp).
+void connect_find_events(WebView::Impl& impl);
 
 // The handlers that keep a silent view free of the engine's own dialogs, and that load requested
 // new windows in the view itself (web_view_requests.cpp).

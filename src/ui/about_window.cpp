@@ -17,6 +17,8 @@ namespace quillet {
 namespace {
 
 constexpr Size kClientSize{7455, 2535};
+// Below the website row, across the window.
+constexpr Rect kNoticeRect{180, 2520, 7095, 315};
 
 // Verdana is asked for by name; where it is missing the desktop's nearest font stands in.
 constexpr const char* kTitleFont = "Verdana Bold 14.25";
@@ -118,6 +120,20 @@ void frmAbout::Form_Load(const ApplicationInfo& application)
     lblCompany.set_text(application.CompanyName);
     lblVersion.set_text(version_caption(application));
     lblWebsite.set_text(application.Comments);
+}
+
+void frmAbout::show_notice(const std::string& text)
+{
+    const Rect pixels = pixels_from_twips(kNoticeRect);
+    lblNotice.set_text(text);
+    lblNotice.set_tooltip_text(text);
+    lblNotice.set_xalign(0.0F);
+    lblNotice.set_ellipsize(Pango::EllipsizeMode::MIDDLE);
+    lblNotice.set_size_request(pixels.width, pixels.height);
+    if (!lblNotice.get_parent())
+        m_form.put(lblNotice, pixels.left, pixels.top);
+    m_form.set_size_request(pixels_from_twips(kClientSize.width),
+                            pixels_from_twips(kNoticeRect.top + kNoticeRect.height + 120));
 }
 
 void frmAbout::lblWebsite_Click()

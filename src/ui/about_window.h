@@ -21,6 +21,9 @@ class frmAbout : public Gtk::Window {
 public:
     explicit frmAbout(const ApplicationInfo& application);
 
+    // A line under the others that the window keeps showing, such as where the work files are.
+    void show_notice(const std::string& text);
+
     Gtk::Label Label1;
     Gtk::Label Label2;
     Gtk::Label Label3;
@@ -28,6 +31,7 @@ public:
     Gtk::Label lblVersion;
     Gtk::Label lblCompany;
     Gtk::Label lblWebsite;
+    Gtk::Label lblNotice; // shown only with a notice
 
 private:
     void build_window();

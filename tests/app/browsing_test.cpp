@@ -1,12 +1,15 @@
 #include "browsing_window.h"
 
+#include "platform/widget_snapshot.h"
 #include "support/main_loop.h"
 #include "ui/brand_identity.h"
 #include "ui/brand_texts.h"
 
+#include <gdkmm/pixbuf.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace quillet {
 namespace {
@@ -200,6 +203,101 @@ TEST_F(Browsing, StopLeavesTheBrowserViewOnItsPage)
     window().cmdStop.activate();
     ASSERT_TRUE(wait_for_page_views()) << "a stopped load completes too";
     EXPECT_NE(source_code_shown().find("news"), std::string::npos);
+}
+
+// The pictures the generated views show, taken from the views themselves.
+class GeneratedViewLooks : public Browsing {
+protected:
+    void SetUp() override
+    {
+        platform::prepare_web_views_for_window_pictures();
+        Browsing::SetUp();
+    }
+
+    // The view as it shows now.
+    Glib::RefPtr<Gdk::Pixbuf> picture_of(int view)
+    {
+        window().SelectView(view);
+        test::pump_for(kSettleTime);
+        const std::filesystem::path file = m_pages.path() / "view.png";
+        EXPECT_EQ(platform::save_widget_png(window().wb(view).widget(), file), "");
+        return Gdk::Pixbuf::create_from_file(file.string());
+    }
+};
+
+struct Box {
+    int left = 1 << 20;
+    int top = 1 << 20;
+    int right = -1;
+    int bottom = -1;
+};
+
+// The rows of a picture that hold pixels matching `ink`, grouped into lines of text (rows a few
+// pixels apart belong to one line, so an empty line parts two), each with the box its ink fills.
+template <typename Ink>
+std::vector<Box> ink_lines(const Glib::RefPtr<Gdk::Pixbuf>& picture, Ink ink)
+{
+    constexpr int kLineGap = 10;
+    std::vector<Box> lines;
+    const guint8* pixels = picture->get_pixels();
+    for (int y = 0; y < picture->get_height(); ++y) {
+        for (int x = 0; x < picture->get_width(); ++x) {
+            const guint8* pixel = pixels + y * picture->get_rowstride() + x * picture->get_n_channels();
+            if (!ink(pixel[0], pixel[1], pixel[2]))
+                continue;
+            if (lines.empty() || y > lines.back().bottom + kLineGap)
+                lines.push_back({});
+            Box& line = lines.back();
+            line = {std::min(line.left, x), std::min(line.top, y), std::max(line.right, x), y};
+        }
+    }
+    return lines;
+}
+
+TEST_F(GeneratedViewLooks, TheSourceCodeViewKeepsSpacesInAMonospaceFontAndWrapsLongLines)
+{
+    // Twenty narrow letters, twenty wide ones, two wide ones ten spaces apart, and a long word,
+    // each line after an empty one.
+    const std::string body = "\n\n" + std::string(20, 'i') + "\n\n" + std::string(20, 'W') + "\n\nW          W\n\n" +
+                             std::string(1500, 'x') + "\n\n";
+    enter_address(serve_page("/listing.html", "Listing", body));
+    ASSERT_TRUE(wait_for_page_views());
+
+    const auto picture = picture_of(kSourceCodeView);
+    const auto lines = ink_lines(picture, [](int r, int g, int b) { return r < 110 && g < 110 && b < 110; });
+    ASSERT_EQ(lines.size(), 6U) << "<body>, four lines, </body>";
+    const auto width = [](const Box& line) { return line.right - line.left + 1; };
+    const Box& narrow = lines[1];
+    const Box& wide = lines[2];
+    const Box& spaced = lines[3];
+    const Box& long_word = lines[4];
+    EXPECT_NEAR(width(narrow), width(wide), 6) << "every letter as wide as the others";
+    EXPECT_NEAR(static_cast<double>(width(spaced)) / width(wide), 12.0 / 20.0, 0.05) << "the spaces are kept";
+    EXPECT_GT(long_word.bottom - long_word.top, 10 * (wide.bottom - wide.top)) << "the long line wraps";
+    for (const Box& line : lines)
+        EXPECT_LT(line.right, picture->get_width() - 1) << "nothing reaches past the view's edge";
+}
+
+TEST_F(GeneratedViewLooks, TheImagesViewScalesAWidePictureToItsWidthInProportion)
+{
+    auto wide = Gdk::Pixbuf::create(Gdk::Colorspace::RGB, false, 8, 1600, 200);
+    wide->fill(0xff0000ff);
+    gchar* png = nullptr;
+    gsize size = 0;
+    wide->save_to_buffer(png, size, "png");
+    m_server.serve("/pictures/wide.png", "image/png", std::string(png, size));
+    g_free(png);
+    enter_address(serve_page("/pictures/", "Pictures", "<img src=\"wide.png\">"));
+    ASSERT_TRUE(wait_for_page_views());
+
+    const auto picture = picture_of(kImagesView);
+    const auto red = ink_lines(picture, [](int r, int g, int b) { return r > 200 && g < 60 && b < 60; });
+    ASSERT_EQ(red.size(), 1U);
+    const int shown_width = red[0].right - red[0].left + 1;
+    const int shown_height = red[0].bottom - red[0].top + 1;
+    EXPECT_LT(red[0].right, picture->get_width() - 1) << "the whole picture shows";
+    EXPECT_GT(shown_width, picture->get_width() / 2);
+    EXPECT_NEAR(shown_height, shown_width * 200.0 / 1600.0, 2.0) << "in proportion";
 }
 
 }

@@ -15,34 +15,63 @@ TEST(LayoutControls, DesignWindowGivesTheWorkedExample)
 
     EXPECT_EQ(rects.tab_strip, (Rect{25, 1380, 12325, 9295}));
     EXPECT_EQ(rects.views, (Rect{125, 1780, 12075, 8795}));
-    EXPECT_EQ(rects.status_bar, (Rect{0, 10785, 12135, 315}));
+    EXPECT_EQ(rects.status_bar, (Rect{0, 10785, 12375, 315}));
     EXPECT_EQ(rects.status_panel1_width, 9281);
-    EXPECT_EQ(rects.status_panel2_width, 12135 - 9281);
-    EXPECT_EQ(rects.progress_bar, (Rect{9331, 10775, 2754, 295}));
+    EXPECT_EQ(rects.status_panel2_width, 12375 - 9281);
+    EXPECT_EQ(rects.progress_bar, (Rect{9331, 10775, 2994, 295}));
     EXPECT_EQ(rects.address_box, (Rect{540, 960, 10540, 315}));
     EXPECT_EQ(rects.go_button, (Rect{11130, 960, 1095, 315}));
     EXPECT_EQ(rects.website_button, (Rect{5520, 60, 6705, 855}));
 }
 
-TEST(LayoutControls, DesignClientSizeMapsToTheWorkedExampleOuterSize)
+// The window gives its content its whole width; only the title and menu bars add height.
+TEST(LayoutControls, OuterSizeAddsTheBarsAboveTheClientAreaButNoWidth)
 {
-    EXPECT_EQ(outer_size_from_client(kDesignClientSize), kDesignOuterSize);
-    EXPECT_EQ(outer_size_from_client_pixels({809, 740}), kDesignOuterSize);
+    EXPECT_EQ(outer_size_from_client(kDesignClientSize), (Size{12135, 11790}));
+    EXPECT_EQ(outer_size_from_client_pixels({809, 740}), (Size{12135, 11790}));
+}
+
+bool inside(const Rect& rect, Size client)
+{
+    return rect.left >= 0 && rect.top >= 0 && rect.width >= 0 && rect.height >= 0 &&
+           rect.left + rect.width <= client.width && rect.top + rect.height <= client.height;
+}
+
+TEST(LayoutControls, EveryControlLiesInsideTheClientAreaFromTheMinimumSizeUp)
+{
+    for (int width = kMinimumClientSize.width; width <= 30000; width += 15) {
+        for (int height :
+             {kMinimumClientSize.height, kMinimumClientSize.height + 15, kDesignClientSize.height, 20000}) {
+            const Size client{width, height};
+            const LayoutRects rects = LayoutControls(outer_size_from_client(client), design_layout_rects());
+            const Rect moved[] = {rects.tab_strip, rects.views, rects.status_bar, rects.progress_bar,
+                                  rects.address_box, rects.go_button, rects.website_button};
+            for (const Rect& rect : moved)
+                ASSERT_TRUE(inside(rect, client)) << width << "x" << height;
+            const Rect fixed[] = {kBackButtonRect, kForwardButtonRect, kStopButtonRect, kRefreshButtonRect,
+                                  kUpDirButtonRect, kSendToBrowserButtonRect, kUrlCaptionRect};
+            for (const Rect& rect : fixed)
+                ASSERT_TRUE(inside(rect, client)) << width << "x" << height;
+            ASSERT_GT(rects.website_button.width, 0) << width;
+            ASSERT_GT(rects.views.height, 0) << height;
+            ASSERT_LE(rects.tab_strip.top + rects.tab_strip.height, rects.status_bar.top) << height;
+        }
+    }
 }
 
 TEST(LayoutControls, MinimisedWindowKeepsEverySizeNonNegative)
 {
     const LayoutRects rects = LayoutControls(outer_size_from_client({0, 0}), design_layout_rects());
 
-    EXPECT_EQ(rects.tab_strip, (Rect{25, 1380, 190, 1805}));
-    EXPECT_EQ(rects.views, (Rect{125, 1780, 60, 1305}));
+    EXPECT_EQ(rects.tab_strip, (Rect{25, 1380, 50, 1805}));
+    EXPECT_EQ(rects.views, (Rect{125, 1780, 200, 1305}));
     EXPECT_EQ(rects.status_bar, (Rect{0, -315, 0, 315}));
-    EXPECT_EQ(rects.status_panel1_width, 180);
+    EXPECT_EQ(rects.status_panel1_width, 0);
     EXPECT_EQ(rects.status_panel2_width, 0);
-    EXPECT_EQ(rects.progress_bar, (Rect{230, -325, 0, 295}));
-    EXPECT_EQ(rects.address_box.width, 1595);
-    EXPECT_EQ(rects.website_button.width, 5430);
-    EXPECT_EQ(rects.go_button.left, 540 + 1595 + 50);
+    EXPECT_EQ(rects.progress_bar, (Rect{50, -325, 0, 295}));
+    EXPECT_EQ(rects.address_box.width, 1835);
+    EXPECT_EQ(rects.website_button.width, 5670);
+    EXPECT_EQ(rects.go_button.left, 540 + 1835 + 50);
 }
 
 TEST(LayoutControls, RestoringAfterMinimiseLaysOutAsBefore)
@@ -63,7 +92,7 @@ TEST(LayoutControls, NarrowWindowAddressBoxGrowsAgainAsTheWindowShrinks)
         {1835, 0},     // exactly address box left + Go width + 200
         {1335, 500},   // 500 narrower
         {835, 1000},   // 1000 narrower: wider again
-        {240, 1595},   // no client area at all
+        {0, 1835},     // no client area at all
     };
     for (const Case& c : cases) {
         const LayoutRects rects = LayoutControls({c.outer_width, kDesignOuterSize.height}, design_layout_rects());

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 
 namespace quillet {
 namespace {
@@ -90,8 +91,80 @@ TEST_P(MainWindowLayout, EveryViewFillsTheTabStripsPage)
     }
 }
 
+// Where `control` lies in the window's own coordinates.
+Rect bounds_in_window(Gtk::Widget& control, Gtk::Window& window)
+{
+    graphene_rect_t bounds;
+    if (!gtk_widget_compute_bounds(control.gobj(), GTK_WIDGET(window.gobj()), &bounds))
+        return {-1, -1, 0, 0};
+    return {static_cast<int>(std::lround(bounds.origin.x)), static_cast<int>(std::lround(bounds.origin.y)),
+            static_cast<int>(std::lround(bounds.size.width)), static_cast<int>(std::lround(bounds.size.height))};
+}
+
+// Every control, the visible view included, lies wholly inside the window.
+void expect_every_control_inside(Form1& window, const std::string& when)
+{
+    const std::vector<std::pair<const char*, Gtk::Widget*>> controls{
+        {"cmbBack", &window.cmbBack}, {"cmdForward", &window.cmdForward}, {"cmdStop", &window.cmdStop},
+        {"cmdRefresh", &window.cmdRefresh}, {"cmdBackDir", &window.cmdBackDir}, {"Command1", &window.Command1},
+        {"cmdWebsite", &window.cmdWebsite}, {"Text1", &window.Text1}, {"txtUrl", &window.txtUrl},
+        {"cmdGo", &window.cmdGo}, {"TabStrip1", &window.TabStrip1}, {"sb1", &window.sb1}, {"pb1", &window.pb1},
+        {"visible view", &window.wb(window.TabStrip1.get_current_page()).widget()},
+    };
+    for (const auto& [name, control] : controls) {
+        const Rect bounds = bounds_in_window(*control, window);
+        EXPECT_TRUE(bounds.left >= 0 && bounds.top >= 0 && bounds.left + bounds.width <= window.get_width() &&
+                    bounds.top + bounds.height <= window.get_height())
+            << name << " at " << bounds.left << "," << bounds.top << " " << bounds.width << "x" << bounds.height
+            << " in a window of " << window.get_width() << "x" << window.get_height() << " " << when;
+    }
+}
+
+// Focus in a tab or a page scrolls nothing: the toolbar row stays where the first layout put it.
+void expect_focus_moves_nothing(Form1& window)
+{
+    expect_every_control_inside(window, "after the first layout");
+    const Rect toolbar = bounds_in_window(window.cmbBack, window);
+    for (int view = 0; view < kViewCount; ++view) {
+        window.TabStrip1.set_current_page(view);
+        window.TabStrip1.grab_focus();
+        test::pump_for(50ms);
+        window.wb(view).widget().grab_focus();
+        ASSERT_TRUE(test::pump_until([&] { return window.wb(view).widget().has_focus(); })) << view;
+        test::pump_for(100ms);
+        expect_every_control_inside(window, "with the focus in view " + std::to_string(view));
+        EXPECT_EQ(bounds_in_window(window.cmbBack, window), toolbar) << view;
+    }
+}
+
+TEST_P(MainWindowLayout, EveryControlStaysInsideWhereverTheFocusGoes)
+{
+    resize_window(GetParam());
+    expect_focus_moves_nothing(*m_window);
+}
+
+class MainWindowFit : public MainWindowLayout {};
+
+TEST_F(MainWindowFit, AtTheDefaultSizeEveryControlStaysInsideWhereverTheFocusGoes)
+{
+    test::pump_for(200ms);
+    EXPECT_EQ(client_size(),
+              (Size{pixels_from_twips(kDesignClientSize.width), pixels_from_twips(kDesignClientSize.height)}));
+    expect_focus_moves_nothing(*m_window);
+}
+
+TEST_F(MainWindowFit, TheWindowShrinksNoFurtherThanItsControlsFit)
+{
+    m_window->set_default_size(200, 150);
+    test::pump_for(300ms);
+    EXPECT_EQ(client_size(),
+              (Size{pixels_from_twips(kMinimumClientSize.width), pixels_from_twips(kMinimumClientSize.height)}));
+    expect_focus_moves_nothing(*m_window);
+}
+
 INSTANTIATE_TEST_SUITE_P(WindowSizes, MainWindowLayout,
-                         testing::Values(Size{1000, 760}, Size{640, 480}, Size{1200, 700}, Size{700, 780}),
+                         testing::Values(Size{1000, 760}, Size{640, 480}, Size{520, 420},
+                                         Size{1200, 700}, Size{700, 780}),
                          [](const testing::TestParamInfo<Size>& info) {
                              return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
                          });

@@ -50,7 +50,7 @@ protected:
 
     void choose(Menu menu, int item)
     {
-        m_window->menu_bar.activate_action(MainMenuBar::action_name(menu, item));
+        m_window->menu_bar.choose(menu, item);
     }
 
     // Whether the "Browser" view has loaded the page at `address` with its title.
@@ -145,6 +145,15 @@ TEST_F(MainWindowMenus, GoBackADirectoryActsLikeTheUpDirButton)
 
     EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
     EXPECT_EQ(std::string(m_window->txtUrl.get_text()), ParentUrl(m_home_page));
+
+    // The Go menu's handler by item index runs the same action; an index past the items does nothing.
+    m_window->SelectView(kImagesView);
+    m_window->mnuGoItem_Click(4);
+    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(std::string(m_window->txtUrl.get_text()), ParentUrl(ParentUrl(m_home_page)));
+    m_window->SelectView(kImagesView);
+    m_window->mnuGoItem_Click(6);
+    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kImagesView);
 }
 
 TEST_F(MainWindowMenus, ViewHelpShowsTheHelpFileOnceAndBringsItUpAgain)
@@ -213,7 +222,8 @@ protected:
 
     MenuState menu_state()
     {
-        return {m_window->menu_bar.item_enabled(Menu::Tools, 0), m_window->menu_bar.item_enabled(Menu::Tools, 1)};
+        return {m_window->action_enabled(MainMenuBar::action_name(Menu::Tools, 0)),
+                m_window->action_enabled(MainMenuBar::action_name(Menu::Tools, 1))};
     }
 
     std::optional<std::vector<RegistryValue>> entry(const RegistryLocations& registry)

@@ -62,7 +62,7 @@ protected:
         Glib::signal_timeout().connect_once(std::move(step), static_cast<unsigned>(delay.count()));
     }
 
-    void choose(Menu menu, int item) { m_window->menu_bar.activate_action(MainMenuBar::action_name(menu, item)); }
+    void choose(Menu menu, int item) { m_window->menu_bar.choose(menu, item); }
 
     Gtk::Window* about_window()
     {

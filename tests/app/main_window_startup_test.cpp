@@ -84,11 +84,35 @@ TEST_F(MainWindowStartup, KeepsWorkFilesInTheUsersDataDirectoryWhenTheProgramDir
     const std::filesystem::path fallback = test::environment().data_home() / brand_identity().ProductTitle;
 
     Form1 window(program_directory);
+    bool loaded = false;
+    window.wb(kBrowserView).DownloadComplete().connect([&] { loaded = true; });
+    window.present();
 
     for (const WorkFile file : kAllWorkFiles)
         EXPECT_EQ(test::read_file(fallback / file_name_of(file)), "\r\n") << file_name_of(file);
-    EXPECT_EQ(window.sb1.panel_text(1), "Cannot write in " + program_directory.string() +
-                                            ": work files are kept in " + fallback.string());
+    const std::string notice =
+        "Cannot write in " + program_directory.string() + ": work files are kept in " + fallback.string();
+    // The notice stays while the first panel goes on with the page's status texts.
+    ASSERT_TRUE(test::pump_until([&] { return loaded; }));
+    EXPECT_EQ(window.sb1.panel_text(1), "Done");
+    EXPECT_EQ(window.sb1.notice_text(), "Work files: " + fallback.string());
+    EXPECT_EQ(window.sb1.notice_tooltip(), notice);
+
+    window.menu_bar.choose(Menu::About, 0);
+    frmAbout* about = nullptr;
+    for (Gtk::Window* shown : Gtk::Window::list_toplevels()) {
+        if (auto* candidate = dynamic_cast<frmAbout*>(shown); candidate && candidate->get_visible())
+            about = candidate;
+    }
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(std::string(about->lblNotice.get_text()), notice);
+    EXPECT_TRUE(about->lblNotice.get_parent() != nullptr);
+}
+
+TEST_F(MainWindowStartup, ShowsNoWorkFileNoticeWhenTheFilesAreBesideTheProgram)
+{
+    Form1 window(m_program.path());
+    EXPECT_EQ(window.sb1.notice_text(), "");
 }
 
 TEST_F(MainWindowStartup, TakesItsCaptionsFromTheBrandIdentity)
@@ -229,7 +253,7 @@ TEST_F(MainWindowStartup, OffersEveryMenuItemInOrderAllEnabled)
     for (const auto& [menu, captions] : menus) {
         for (int index = 0; index < static_cast<int>(captions.size()); ++index) {
             EXPECT_EQ(window.menu_bar.item_caption(menu, index), captions[index]);
-            EXPECT_TRUE(window.menu_bar.item_enabled(menu, index));
+            EXPECT_TRUE(window.action_enabled(MainMenuBar::action_name(menu, index)));
         }
     }
 }

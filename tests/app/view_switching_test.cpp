@@ -49,7 +49,7 @@ protected:
 
     void choose_view_menu_item(int index)
     {
-        m_window->menu_bar.activate_action(MainMenuBar::action_name(Menu::View, index));
+        m_window->menu_bar.choose(Menu::View, index);
     }
 
     test::TempDirectory m_pages;

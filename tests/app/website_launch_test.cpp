@@ -72,7 +72,7 @@ TEST_F(WebsiteLaunch, WebsiteButtonOpensTheSiteAndLeavesTheViewAlone)
 
 TEST_F(WebsiteLaunch, FourthViewItemOpensTheSiteLikeTheButton)
 {
-    m_window->menu_bar.activate_action(MainMenuBar::action_name(Menu::View, 3));
+    m_window->menu_bar.choose(Menu::View, 3);
 
     ASSERT_TRUE(wait_for_opened(1));
     EXPECT_EQ(m_handler.received(), std::vector<std::string>{m_site});

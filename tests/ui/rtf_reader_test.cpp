@@ -247,7 +247,7 @@ TEST(RtfReader, ShippedHelpFileReadsAsAGuide)
     EXPECT_TRUE(text.starts_with("Quillet Help\n")) << text.substr(0, 80);
     for (const char* phrase : {"Browser", "Source Code", "Images", "Go", "Back", "Forward", "Stop", "Refresh",
                                "Up Dir", "Send Page to Browser Tab", "File > Open", "View", "Tools",
-                               "Show at Startup", "checkImages.txt"})
+                               "Show at Startup", "checkImages.txt", "Ctrl+L", "Ctrl+F"})
         EXPECT_NE(text.find(phrase), std::string::npos) << phrase;
     EXPECT_EQ(text.find_first_of("\\{}"), std::string::npos);
 

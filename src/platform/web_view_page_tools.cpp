@@ -1,0 +1,101 @@
+#include "platform/web_view_impl.h"
+
+namespace quillet::platform {
+
+namespace {
+
+// Enough for any page a person reads through; beyond it the count stops.
+constexpr guint kMaxFindMatches = 10000;
+constexpr guint kFindOptions = WEBKIT_FIND_OPTIONS_CASE_INSENSITIVE | WEBKIT_FIND_OPTIONS_WRAP_AROUND;
+
+WebView::Impl& impl_of(gpointer data)
+{
+    return *static_cast<WebView::Impl*>(data);
+}
+
+void on_counted_matches(WebKitFindController*, guint matches, gpointer data)
+{
+    impl_of(data).find_result.emit(matches);
+}
+
+void on_failed_to_find_text(WebKitFindController*, gpointer data)
+{
+    impl_of(data).find_result.emit(0);
+}
+
+WebKitFindController* find_controller(const WebView::Impl& impl)
+{
+    return webkit_web_view_get_find_controller(impl.view.get());
+}
+
+}
+
+void connect_find_events(WebView::Impl& impl)
+{
+    auto* controller = find_controller(impl);
+    impl.connections.push_back(connect_signal(controller, "counted-matches", on_counted_matches, &impl));
+    impl.connections.push_back(connect_signal(controller, "failed-to-find-text", on_failed_to_find_text, &impl));
+}
+
+bool WebView::Loading() const
+{
+    return webkit_web_view_is_loading(m_impl->view.get());
+}
+
+sigc::connection WebView::connect_loading_changed(const sigc::slot<void()>& changed)
+{
+    return m_impl->widget->connect_property_changed("is-loading", changed);
+}
+
+void WebView::add_style_sheet(const std::string& css)
+{
+    WebKitUserStyleSheet* sheet = webkit_user_style_sheet_new(css.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+                                                              WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+    webkit_user_content_manager_add_style_sheet(webkit_web_view_get_user_content_manager(m_impl->view.get()), sheet);
+    webkit_user_style_sheet_unref(sheet);
+}
+
+double WebView::zoom_level() const
+{
+    return webkit_web_view_get_zoom_level(m_impl->view.get());
+}
+
+void WebView::set_zoom_level(double level)
+{
+    webkit_web_view_set_zoom_level(m_impl->view.get(), level);
+}
+
+// The engine finds and marks the text; the count comes separately, through FindResult.
+void WebView::find_text(const std::string& text)
+{
+    auto* controller = find_controller(*m_impl);
+    if (text.empty()) {
+        webkit_find_controller_search_finish(controller);
+        m_impl->find_result.emit(0);
+        return;
+    }
+    webkit_find_controller_search(controller, text.c_str(), kFindOptions, kMaxFindMatches);
+    webkit_find_controller_count_matches(controller, text.c_str(), kFindOptions, kMaxFindMatches);
+}
+
+void WebView::find_next()
+{
+    webkit_find_controller_search_next(find_controller(*m_impl));
+}
+
+void WebView::find_previous()
+{
+    webkit_find_controller_search_previous(find_controller(*m_impl));
+}
+
+void WebView::end_find()
+{
+    webkit_find_controller_search_finish(find_controller(*m_impl));
+}
+
+sigc::signal<void(unsigned matches)>& WebView::FindResult()
+{
+    return m_impl->find_result;
+}
+
+}
