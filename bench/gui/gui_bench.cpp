@@ -1,0 +1,272 @@
+// quillet-gui-bench: page loads in the real window next to a bare WebKit view of the same engine,
+// the steps of the run after each load, and the start-up. Needs a display.
+//   quillet-gui-bench [saved-page.html ...]
+#include "bare_view_load.h"
+#include "loopback_server.h"
+#include "page_generator.h"
+#include "process_timer.h"
+#include "run_trace.h"
+
+#include "app/main_window.h"
+#include "platform/executable_resource.h"
+#include "platform/web_view.h"
+#include "ui/brand_identity.h"
+#include "ui/program_settings.h"
+
+#include <glib.h>
+#include <gtk/gtk.h>
+#include <gtkmm/init.h>
+#include <gtkmm/window.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillet;
+using namespace quillet::bench;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRounds = 3;
+constexpr double kSplashSeconds = 75 * 0.013;
+
+double seconds_since(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Keeps the bench away from the user's own settings, caches and work files.
+fs::path isolate_environment()
+{
+    std::string pattern = (fs::temp_directory_path() / "quillet-gui-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        std::perror("quillet-gui-bench: cannot create a temporary folder");
+        std::exit(1);
+    }
+    const fs::path root = pattern;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        fs::create_directories(root / name);
+        setenv(name, (root / name).c_str(), 1);
+    }
+    fs::create_directories(root / "pages");
+    fs::create_directories(root / "program");
+    return root;
+}
+
+void write_file(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The generated pages name a host of their own for some images; here every image is asked of the
+// loopback server, since a name lookup without a network would measure only its time-out.
+std::string on_loopback(std::string page)
+{
+    constexpr std::string_view kOtherHost = "http://cdn.example.net/";
+    for (std::size_t at = page.find(kOtherHost); at != std::string::npos; at = page.find(kOtherHost, at))
+        page.replace(at, kOtherHost.size(), "/");
+    return page;
+}
+
+struct BenchPage {
+    std::string title;
+    std::string file_name;
+};
+
+std::vector<BenchPage> write_pages(const fs::path& folder, int argc, char** argv)
+{
+    constexpr std::size_t kMegabyte = 1'000'000;
+    std::vector<BenchPage> pages;
+    for (const std::size_t megabytes : {1, 3, 10}) {
+        const std::string name = "generated-" + std::to_string(megabytes) + ".html";
+        const std::string body = on_loopback(generate_page({megabytes * kMegabyte, megabytes * 1900, LineBreaks::Kept}, 7));
+        write_file(folder / name, "<!DOCTYPE html><html><head><title>Bench</title></head><body>" + body + "</body></html>");
+        pages.push_back({"generated " + std::to_string(megabytes) + " MB", name});
+    }
+    for (int i = 1; i < argc; ++i) {
+        const fs::path saved = argv[i];
+        fs::copy_file(saved, folder / saved.filename(), fs::copy_options::overwrite_existing);
+        pages.push_back({saved.filename().string(), saved.filename().string()});
+    }
+    write_file(folder / "home.html", "<!DOCTYPE html><html><head><title>Home</title></head><body>home</body></html>");
+    return pages;
+}
+
+bool pump_until(const std::function<bool()>& done)
+{
+    const auto deadline = Clock::now() + std::chrono::seconds(120);
+    while (!done()) {
+        if (Clock::now() > deadline)
+            return false;
+        g_main_context_iteration(nullptr, TRUE);
+    }
+    return true;
+}
+
+// Counts the completed loads of one view.
+class Completions {
+public:
+    explicit Completions(platform::WebView& view)
+        : m_connection(view.DownloadComplete().connect([this] { ++m_count; }))
+    {
+    }
+    ~Completions() { m_connection.disconnect(); }
+
+    bool wait_for_next()
+    {
+        const int wanted = m_count + 1;
+        return pump_until([&] { return m_count >= wanted; });
+    }
+    int count() const { return m_count; }
+
+private:
+    int m_count = 0;
+    sigc::connection m_connection;
+};
+
+struct WindowLoad {
+    double view_0 = 0;
+    RunTrace trace;
+};
+
+class MeasuredWindow {
+public:
+    explicit MeasuredWindow(const fs::path& program_directory)
+        : m_window(program_directory)
+    {
+        m_window.present();
+        wait_for_page_views();
+    }
+
+    WindowLoad load(const std::string& address)
+    {
+        m_trace.clear();
+        const auto start = Clock::now();
+        m_window.wb(kBrowserView).Navigate(address);
+        WindowLoad load;
+        if (!m_browser.wait_for_next())
+            fail("the Browser view never finished " + address);
+        load.view_0 = seconds_since(start);
+        if (!m_source_code.wait_for_next() || !m_images.wait_for_next())
+            fail("the generated views never finished for " + address);
+        load.trace = m_trace;
+        return load;
+    }
+
+private:
+    void wait_for_page_views()
+    {
+        if (!m_browser.wait_for_next() || !m_source_code.wait_for_next() || !m_images.wait_for_next())
+            fail("the home page never showed");
+    }
+
+    [[noreturn]] static void fail(const std::string& what)
+    {
+        std::fprintf(stderr, "quillet-gui-bench: %s\n", what.c_str());
+        std::exit(1);
+    }
+
+    Form1 m_window;
+    Completions m_browser{m_window.wb(kBrowserView)};
+    Completions m_source_code{m_window.wb(kSourceCodeView)};
+    Completions m_images{m_window.wb(kImagesView)};
+    RunTraceRecorder m_trace;
+};
+
+// A bare view of the same engine and size, in a window of its own.
+class BareView {
+public:
+    BareView()
+    {
+        m_window.set_default_size(1000, 700);
+        m_window.set_child(m_view.widget());
+        m_window.present();
+    }
+
+    double load(const std::string& address)
+    {
+        const auto start = Clock::now();
+        m_view.Navigate(address);
+        if (!m_loads.wait_for_next()) {
+            std::fprintf(stderr, "quillet-gui-bench: the bare view never finished %s\n", address.c_str());
+            std::exit(1);
+        }
+        return seconds_since(start);
+    }
+
+private:
+    Gtk::Window m_window;
+    platform::WebSession m_session;
+    platform::WebView m_view{m_session, platform::ViewContent::LivePages};
+    Completions m_loads{m_view};
+};
+
+void measure_page_loads(const std::vector<BenchPage>& pages, const LoopbackServer& server, const fs::path& program)
+{
+    MeasuredWindow window(program);
+    BareView bare;
+    std::printf("\nPage loads, best of %d by turns (s): view 0 | bare view | ratio | page read | analysis and files"
+                " | Source Code view | Images view | view 0 finished to Source Code finished\n",
+                kRounds);
+    for (const BenchPage& page : pages) {
+        const std::string address = server.address(page.file_name);
+        double best_bare = 1e9;
+        WindowLoad best{1e9, {}};
+        for (int round = 0; round < kRounds; ++round) {
+            best_bare = std::min(best_bare, bare.load(address));
+            const WindowLoad load = window.load(address);
+            if (load.view_0 < best.view_0)
+                best = load;
+        }
+        const RunTrace& t = best.trace;
+        std::printf("  %-22s %6.3f | %6.3f | %5.2f | %6.3f | %6.3f | %6.3f | %6.3f | %6.3f\n", page.title.c_str(),
+                    best.view_0, best_bare, best.view_0 / best_bare, t.page_read, t.analysis_and_files(),
+                    t.source_code_loaded, t.images_loaded, t.page_read + t.analysis_and_files() + t.source_code_loaded);
+    }
+}
+
+void measure_start_up(const LoopbackServer& server, const fs::path& program_folder)
+{
+    const std::string address = server.address("generated-1.html");
+    ProgramSettings(brand_identity().ProductTitle).set_home_page(address);
+    const fs::path quillet = program_folder / "quillet";
+    const fs::path self = program_folder / "quillet-gui-bench";
+    double best_program = 1e9;
+    double best_bare = 1e9;
+    for (int round = 0; round < kRounds; ++round) {
+        best_bare = std::min(best_bare, time_until_line({self, "--bare-load", address}, "loaded"));
+        best_program = std::min(best_program, time_until_line({quillet}, "reset of the scratch files"));
+    }
+    std::printf("Start-up to the 1 MB home page analysed, best of %d: Quillet %.3f s, bare view %.3f s loaded; "
+                "beyond the splash's %.3f s: %.3f s\n",
+                kRounds, best_program, best_bare, kSplashSeconds, best_program - kSplashSeconds - best_bare);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure shows as it is measured
+    if (argc == 3 && std::string_view(argv[1]) == "--bare-load")
+        return load_in_a_bare_view(argv[2]);
+
+    const fs::path root = isolate_environment();
+    const std::vector<BenchPage> pages = write_pages(root / "pages", argc, argv);
+    const LoopbackServer server(root / "pages"); // started before GTK, which a forked process must not carry
+    gtk_init();
+    Gtk::init_gtkmm_internals();
+    LoadBrandIdentity();
+
+    measure_start_up(server, platform::program_directory());
+    ProgramSettings(brand_identity().ProductTitle).set_home_page(server.address("home.html"));
+    measure_page_loads(pages, server, root / "program");
+    fs::remove_all(root);
+    return 0;
+}
