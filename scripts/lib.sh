@@ -18,7 +18,8 @@ start_virtual_display() {
   local fifo display_number
   fifo="$(mktemp -u)"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # Parallel GUI tests each hold several connections (their web processes too): room for all.
+  Xvfb -displayfd 3 -maxclients 512 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   QUILLET_XVFB_PID=$!
   read -r display_number <"$fifo"
   rm -f "$fifo"
