@@ -93,17 +93,30 @@ void PageViewDriver::page_arrived(platform::PageContent page)
     m_unreported_notice = notice_of(update);
     m_generated_loads_pending = kGeneratedViewCount;
     m_run_start = std::chrono::steady_clock::now();
-    show_generated_page(m_views.source_code, WorkFile::Source);
-    show_generated_page(m_views.images, WorkFile::ImagePage);
+    show_generated_pages();
 }
 
-void PageViewDriver::show_generated_page(platform::WebView& view, WorkFile file)
+// The generated views share one web process, where two pages loading at once slow each other
+// down: the one the user may be looking at loads first, the other once it has finished.
+void PageViewDriver::show_generated_pages()
 {
-    view.Navigate2(m_files.path(file).string());
+    const bool images_first = m_views.images.Visible();
+    m_view_to_show_next = images_first ? GeneratedView::SourceCode : GeneratedView::Images;
+    show_generated_page(images_first ? GeneratedView::Images : GeneratedView::SourceCode);
+}
+
+void PageViewDriver::show_generated_page(GeneratedView view)
+{
+    if (view == GeneratedView::SourceCode)
+        m_views.source_code.Navigate2(m_files.path(WorkFile::Source).string());
+    else
+        m_views.images.Navigate2(m_files.path(WorkFile::ImagePage).string());
 }
 
 void PageViewDriver::generated_view_loaded(GeneratedView view)
 {
+    if (m_view_to_show_next && *m_view_to_show_next != view)
+        show_generated_page(*std::exchange(m_view_to_show_next, std::nullopt));
     if (m_generated_loads_pending == 0)
         return;
     platform::trace_step(view == GeneratedView::SourceCode ? "Source Code view loaded" : "Images view loaded",

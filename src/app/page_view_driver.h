@@ -49,7 +49,8 @@ private:
     void page_arrived(platform::PageContent page);
     enum class GeneratedView { SourceCode, Images };
 
-    void show_generated_page(platform::WebView& view, WorkFile file);
+    void show_generated_pages();
+    void show_generated_page(GeneratedView view);
     void generated_view_loaded(GeneratedView view);
 
     PageViews m_views;
@@ -62,6 +63,7 @@ private:
 
     std::string m_unreported_notice;
     int m_generated_loads_pending = 0;
+    std::optional<GeneratedView> m_view_to_show_next; // waits for the other generated view to load
     sigc::signal<void(const std::string&)> m_run_notice;
 };
 

@@ -109,14 +109,16 @@ bool WebView::Silent() const
     return m_impl->silent;
 }
 
+// A hidden view stays allocated, only unmapped: the engine lays out a page loaded into it at the
+// view's real width, not at no width at all, where wrapped text takes a line per character.
 void WebView::set_Visible(bool visible)
 {
-    gtk_widget_set_visible(GTK_WIDGET(m_impl->view.get()), visible);
+    gtk_widget_set_child_visible(GTK_WIDGET(m_impl->view.get()), visible);
 }
 
 bool WebView::Visible() const
 {
-    return gtk_widget_get_visible(GTK_WIDGET(m_impl->view.get()));
+    return gtk_widget_get_child_visible(GTK_WIDGET(m_impl->view.get()));
 }
 
 std::string WebView::LocationURL() const

@@ -104,6 +104,23 @@ TEST_P(ViewSwitching, NeitherNavigatesNorStopsTheBrowserView)
     EXPECT_EQ(m_window->wb(kImagesView).LocationURL(), "");
 }
 
+// A hidden view keeps the shown view's size, so a page loaded into it is laid out at the width it
+// will be seen at.
+TEST_P(ViewSwitching, OnlyTheShownViewIsMappedAndEveryViewHasItsSize)
+{
+    const int view = GetParam();
+    m_window->SelectView(view);
+    Gtk::Widget& shown = m_window->wb(view).widget();
+    ASSERT_TRUE(test::pump_until([&] { return shown.get_mapped() && shown.get_width() > 0; }));
+
+    for (int other = 0; other < kViewCount; ++other) {
+        Gtk::Widget& widget = m_window->wb(other).widget();
+        EXPECT_EQ(widget.get_mapped(), other == view) << other;
+        EXPECT_EQ(widget.get_width(), shown.get_width()) << other;
+        EXPECT_EQ(widget.get_height(), shown.get_height()) << other;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Views, ViewSwitching, testing::Values(kBrowserView, kSourceCodeView, kImagesView));
 
 }
