@@ -19,7 +19,7 @@ std::string_view attribute_value(std::string_view text)
 {
     const auto value_start = std::find_if_not(text.begin(), text.end(), is_html_space);
     if (value_start == text.end())
-        return {};
+        return text.substr(text.size()); // empty, but still where the value would stand
     if (is_quote(*value_start)) {
         const auto content_start = value_start + 1;
         return {content_start, std::find(content_start, text.end(), *value_start)};

@@ -38,6 +38,48 @@ constexpr TagPattern kAnchor = {"<a ", "href=", admits_closed_anchor_naming_imag
 
 constexpr std::string_view kScriptPathMarker = "cgi-bin/i/";
 
+// Moves offsets of the text without the markers to the page, asked in increasing order: a
+// character of the cleaned text follows every marker removed at or before its offset.
+class RemovedMarkers {
+public:
+    explicit RemovedMarkers(std::string_view page_text)
+        : m_text(page_text)
+        , m_next(find_ignoring_case(page_text, kScriptPathMarker))
+    {
+    }
+
+    std::size_t offset_in_page(std::size_t cleaned_offset)
+    {
+        while (m_next != std::string_view::npos && m_next - m_passed * kScriptPathMarker.size() <= cleaned_offset) {
+            ++m_passed;
+            m_next = find_ignoring_case(m_text, kScriptPathMarker, m_next + kScriptPathMarker.size());
+        }
+        return cleaned_offset + m_passed * kScriptPathMarker.size();
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_next;
+    std::size_t m_passed = 0;
+};
+
+// Places found in the cleaned text, moved to where they stand in the page; a value that held a
+// marker holds it again. The scanner lists references in the order of the text, and each value
+// lies between its tag and the next.
+void place_in_page(std::string_view page_text, ReferenceList& references, std::size_t first)
+{
+    RemovedMarkers removed(page_text);
+    for (std::size_t i = first; i < references.size(); ++i) {
+        ReferencePlace& place = references[i].place;
+        place.tag_start = removed.offset_in_page(place.tag_start);
+        // A value follows at least its "href=", so the character before it stands in both texts.
+        const std::size_t value_start = removed.offset_in_page(place.value_start - 1) + 1;
+        const std::size_t value_end = removed.offset_in_page(place.value_start + place.value_size);
+        place.value_start = value_start;
+        place.value_size = value_end - value_start;
+    }
+}
+
 }
 
 std::size_t CollectImageLinks(std::string_view page_text, std::string_view base_address, ReferenceList& image_links)
@@ -46,7 +88,10 @@ std::size_t CollectImageLinks(std::string_view page_text, std::string_view base_
     if (!contains_ignoring_case(page_text, kScriptPathMarker))
         return collect_tag_references(page_text, base_address, kAnchor, image_links);
     const std::string cleaned_text = replace_all_ignoring_case(page_text, kScriptPathMarker, "");
-    return collect_tag_references(cleaned_text, base_address, kAnchor, image_links);
+    const std::size_t first = image_links.size();
+    const std::size_t left_out = collect_tag_references(cleaned_text, base_address, kAnchor, image_links);
+    place_in_page(page_text, image_links, first);
+    return left_out;
 }
 
 }

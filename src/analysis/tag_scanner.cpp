@@ -22,10 +22,15 @@ bool is_blank(std::string_view text)
     return std::all_of(text.begin(), text.end(), is_html_space);
 }
 
+struct WrittenReference {
+    std::string_view value;  // the attribute value as it stands in the page
+    std::string reference;   // what it names, still undecoded
+};
+
 // The reference that a tag region's attribute names as the page writes it, or nothing when the
 // region holds none: no attribute, a ">" before it (the attribute then belongs to a later tag, or
 // the ">" to some other attribute's value), or a tag cut off right after the attribute.
-std::optional<std::string> written_reference_in_region(std::string_view region, std::string_view attribute)
+std::optional<WrittenReference> written_reference_in_region(std::string_view region, std::string_view attribute)
 {
     const std::size_t attribute_start = find_ignoring_case(region, attribute);
     if (attribute_start == std::string_view::npos)
@@ -40,17 +45,19 @@ std::optional<std::string> written_reference_in_region(std::string_view region, 
     if (tag_end == std::string_view::npos && is_blank(value_text))
         return std::nullopt;
 
-    std::string reference = replace_all_ignoring_case(attribute_value(value_text), "href=", "");
+    const std::string_view value = attribute_value(value_text);
+    std::string reference = replace_all_ignoring_case(value, "href=", "");
     // A value broken over lines is one address, as a browser reads it.
     std::erase_if(reference, is_line_break);
-    return reference;
+    return WrittenReference{value, std::move(reference)};
 }
 
 // The value is HTML text: the engine requests it, and the scanners list it, decoded.
-void append_reference(UniqueReferenceAppender& appender, const ReferenceResolver& resolver, std::string_view written)
+void append_reference(UniqueReferenceAppender& appender, const ReferenceResolver& resolver, std::string_view written,
+                      const ReferencePlace& place)
 {
     if (written.find('&') == std::string_view::npos) {
-        appender.append(UrlFileName(written), [&] { return resolver.resolve(written); });
+        appender.append(UrlFileName(written), [&] { return resolver.resolve(written); }, {}, place);
         return;
     }
     const std::string reference = decode_attribute_value(written);
@@ -58,7 +65,12 @@ void append_reference(UniqueReferenceAppender& appender, const ReferenceResolver
     std::string file_name = UrlFileName(reference);
     if (written_name == file_name)
         written_name.clear();
-    appender.append(std::move(file_name), [&] { return resolver.resolve(reference); }, std::move(written_name));
+    appender.append(std::move(file_name), [&] { return resolver.resolve(reference); }, std::move(written_name), place);
+}
+
+std::size_t offset_in(std::string_view text, std::string_view part)
+{
+    return static_cast<std::size_t>(part.data() - text.data());
 }
 
 }
@@ -73,9 +85,12 @@ std::size_t collect_tag_references(std::string_view page_text, std::string_view 
     while (const std::optional<std::string_view> region = regions.next()) {
         if (!pattern.admits(*region))
             continue;
-        const std::optional<std::string> written = written_reference_in_region(*region, pattern.attribute);
-        if (written)
-            append_reference(appender, resolver, *written);
+        const std::optional<WrittenReference> written = written_reference_in_region(*region, pattern.attribute);
+        if (!written)
+            continue;
+        const ReferencePlace place = {offset_in(page_text, *region), offset_in(page_text, written->value),
+                                      written->value.size()};
+        append_reference(appender, resolver, written->reference, place);
     }
     return appender.left_out();
 }

@@ -20,7 +20,8 @@ public:
     // Appends a reference to `file_name` unless that name is listed already; `address_of` gives
     // its address, and is only called for a name not listed yet.
     template <typename AddressOf>
-    void append(std::string file_name, const AddressOf& address_of, std::string written_name = {})
+    void append(std::string file_name, const AddressOf& address_of, std::string written_name = {},
+                ReferencePlace place = {})
     {
         const std::uint32_t hash = hash_of(file_name);
         if (indexes(file_name, hash))
@@ -36,7 +37,7 @@ public:
             return;
         }
         m_bytes_left -= size;
-        m_list.push_back({std::move(url), std::move(file_name), std::move(written_name)});
+        m_list.push_back({std::move(url), std::move(file_name), std::move(written_name), place});
         index_entry(m_list.size() - 1, hash);
     }
 

@@ -51,6 +51,7 @@ public:
     }
 
     explicit operator bool() const { return m_error != nullptr; }
+    const GError* get() const { return m_error; }
     bool matches(GQuark domain, int code) const { return g_error_matches(m_error, domain, code); }
     std::string message() const { return m_error ? m_error->message : ""; }
 

@@ -4,7 +4,7 @@
 
 #include "browsing_probes.h"
 #include "support/temp_directory.h"
-#include "test_http_server.h"
+#include "support/test_http_server.h"
 
 #include <gtest/gtest.h>
 

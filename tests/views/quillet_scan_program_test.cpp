@@ -3,12 +3,17 @@
 #include "views/work_files.h"
 
 #include "file_contents.h"
+#include "support/main_loop.h"
 #include "support/temp_directory.h"
+#include "support/test_http_server.h"
 
+#include <gio/gio.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <sys/wait.h>
+#include <thread>
 
 namespace quillet {
 namespace {
@@ -21,6 +26,48 @@ constexpr std::string_view kPageAddress = "http://www.example.com/site/index.htm
 constexpr std::string_view kPage = "<p><img src='pics/logo.gif'>\r\n<a href='photos/big.jpg'>Big</a></p>";
 constexpr std::string_view kListing = "img\thttp://www.example.com/site/pics/logo.gif\tlogo.gif\n"
                                       "link\thttp://www.example.com/site/photos/big.jpg\tbig.jpg\n";
+
+// A loopback port that answers every connection with plain text, where a TLS client expects its
+// handshake.
+class PlainTextPort {
+public:
+    PlainTextPort() : m_service(g_socket_service_new())
+    {
+        GInetAddress* loopback = g_inet_address_new_loopback(G_SOCKET_FAMILY_IPV4);
+        GSocketAddress* any_port = g_inet_socket_address_new(loopback, 0);
+        GSocketAddress* bound = nullptr;
+        g_socket_listener_add_address(G_SOCKET_LISTENER(m_service), any_port, G_SOCKET_TYPE_STREAM,
+                                      G_SOCKET_PROTOCOL_TCP, nullptr, &bound, nullptr);
+        m_port = g_inet_socket_address_get_port(G_INET_SOCKET_ADDRESS(bound));
+        g_object_unref(bound);
+        g_object_unref(any_port);
+        g_object_unref(loopback);
+        g_signal_connect(m_service, "incoming", G_CALLBACK(on_incoming), nullptr);
+    }
+    ~PlainTextPort()
+    {
+        g_socket_service_stop(m_service);
+        g_socket_listener_close(G_SOCKET_LISTENER(m_service));
+        g_object_unref(m_service);
+    }
+    PlainTextPort(const PlainTextPort&) = delete;
+    PlainTextPort& operator=(const PlainTextPort&) = delete;
+
+    std::string https_address() const { return "https://127.0.0.1:" + std::to_string(m_port) + "/page.html"; }
+
+private:
+    static gboolean on_incoming(GSocketService*, GSocketConnection* connection, GObject*, gpointer)
+    {
+        constexpr std::string_view kAnswer = "HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n\r\n";
+        g_output_stream_write_all(g_io_stream_get_output_stream(G_IO_STREAM(connection)), kAnswer.data(),
+                                  kAnswer.size(), nullptr, nullptr, nullptr);
+        g_io_stream_close(G_IO_STREAM(connection), nullptr, nullptr);
+        return TRUE;
+    }
+
+    GSocketService* m_service;
+    guint16 m_port = 0;
+};
 
 std::string quoted(const fs::path& path)
 {
@@ -50,6 +97,22 @@ protected:
                                     " >" + (output.empty() ? quoted(out) : output) + " 2>" + quoted(err);
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, file_contents(out), file_contents(err)};
+    }
+
+    // Runs quillet-scan while this process serves its pages: the server answers from the main
+    // loop pumped here.
+    ProgramRun run_while_serving(const std::string& arguments)
+    {
+        std::atomic<bool> done = false;
+        ProgramRun result;
+        std::thread runner([&] {
+            result = run(arguments);
+            done = true;
+            g_main_context_wakeup(nullptr);
+        });
+        EXPECT_TRUE(test::pump_until([&] { return done.load(); }, std::chrono::seconds(90)));
+        runner.join();
+        return result;
     }
 
     std::string scan_arguments() const
@@ -100,9 +163,91 @@ TEST_F(QuilletScanProgram, PrintsJson)
 
     EXPECT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(result.out,
-              R"({"imageTags": [{"url": "http://www.example.com/site/pics/logo.gif", "fileName": "logo.gif"}], )"
-              R"("imageLinks": [{"url": "http://www.example.com/site/photos/big.jpg", "fileName": "big.jpg"}]})"
+              R"({"imageTags": [{"url": "http://www.example.com/site/pics/logo.gif", "fileName": "logo.gif", )"
+              R"("line": 1, "column": 4, "element": "img", "written": "pics/logo.gif"}], )"
+              R"("imageLinks": [{"url": "http://www.example.com/site/photos/big.jpg", "fileName": "big.jpg", )"
+              R"("line": 2, "column": 1, "element": "a", "written": "photos/big.jpg"}]})"
               "\n");
+}
+
+TEST_F(QuilletScanProgram, FetchesAPageAndResolvesAgainstWhereItWasFound)
+{
+    test::TestHttpServer server;
+    server.serve("/site/index.html", "text/html", std::string(kPage));
+    server.redirect("/moved", "/site/index.html");
+    const std::string work_dir = " --work-dir " + quoted(work_directory);
+
+    const ProgramRun found = run_while_serving(server.address("/moved") + work_dir);
+    const ProgramRun told = run_while_serving("--page-address " + std::string(kPageAddress) + " " +
+                                              server.address("/moved") + work_dir);
+
+    EXPECT_EQ(found.exit_code, 0) << found.err;
+    EXPECT_EQ(found.out, "img\t" + server.address("/site/pics/logo.gif") + "\tlogo.gif\n" + "link\t" +
+                             server.address("/site/photos/big.jpg") + "\tbig.jpg\n");
+    EXPECT_EQ(told.exit_code, 0) << told.err;
+    EXPECT_EQ(told.out, kListing);
+    EXPECT_EQ(told.err, "");
+    expect_work_files_as_the_browser_leaves_them();
+}
+
+TEST_F(QuilletScanProgram, DecodesAFetchedPageWithItsCharset)
+{
+    struct CharsetCase {
+        std::string content_type;
+        std::string body;
+        std::string entry; // what the JSON entry of its one image says
+        std::string err;
+    };
+    const std::vector<CharsetCase> cases = {
+        {"text/html; charset=ISO-8859-1", "<p>\xe9t\xe9 <img src='caf\xe9.gif'>",
+         "\"fileName\": \"caf\xc3\xa9.gif\", \"line\": 1, \"column\": 8, \"element\": \"img\", "
+         "\"written\": \"caf\xc3\xa9.gif\"}",
+         ""},
+        {"text/html", "<p>\xc3\xa9 <img src='caf\xc3\xa9.gif'>", "\"fileName\": \"caf\xc3\xa9.gif\", \"line\": 1, \"column\": 6", ""},
+        {"text/html; charset=windows-1252", "<img src='a\x81\x80.gif'>",
+         "\"fileName\": \"a\xef\xbf\xbd\xe2\x82\xac.gif\"", ""},
+        {"text/html; charset=x-no-such-charset", "<img src='caf\xc3\xa9.gif'>", "\"fileName\": \"caf\xc3\xa9.gif\"",
+         "unknown charset \"x-no-such-charset\""},
+    };
+    test::TestHttpServer server;
+    for (const CharsetCase& c : cases) {
+        server.serve("/page.html", c.content_type, c.body);
+
+        const ProgramRun result =
+            run_while_serving("--json " + server.address("/page.html") + " --work-dir " + quoted(work_directory));
+
+        EXPECT_EQ(result.exit_code, 0) << result.err;
+        EXPECT_NE(result.out.find(c.entry), std::string::npos) << c.content_type << ": " << result.out;
+        if (c.err.empty())
+            EXPECT_EQ(result.err, "") << c.content_type;
+        else
+            EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(QuilletScanProgram, AFailedFetchNamesTheAddressAndTheReason)
+{
+    test::TestHttpServer server;
+    std::string refused_address;
+    {
+        const test::TestHttpServer gone;
+        refused_address = gone.address("/page.html");
+    }
+    const PlainTextPort plain_text;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {server.address("/missing.html"), "HTTP 404 Not Found"},
+        {refused_address, "connection refused"},
+        {plain_text.https_address(), "TLS failure"},
+        {"http://no-such-host.invalid/page.html", "host not found"},
+    };
+    for (const auto& [address, reason] : cases) {
+        const ProgramRun result = run_while_serving(address + " --work-dir " + quoted(work_directory));
+
+        EXPECT_EQ(result.exit_code, 1) << address;
+        EXPECT_TRUE(result.err.starts_with("quillet-scan: cannot fetch " + address + ": " + reason)) << result.err;
+        EXPECT_EQ(result.out, "") << address;
+        EXPECT_TRUE(fs::is_empty(work_directory)) << address;
+    }
 }
 
 // The window resolves against the base address the engine reports; a saved page tells it by its
@@ -137,7 +282,7 @@ TEST_F(QuilletScanProgram, SaysWhatTheBoundsLeftOutAndStillSucceeds)
 TEST_F(QuilletScanProgram, RefusesBadArgumentsWithUsage)
 {
     const std::vector<std::string> cases = {"", quoted(page_file), "--page-address", "--page-address u --bogus",
-                                            "--page-address u a b"};
+                                            "--page-address u a b", "http://h/ " + quoted(page_file)};
     for (const std::string& arguments : cases) {
         const ProgramRun result = run(arguments);
 

@@ -1,29 +1,44 @@
 #include "command_line.h"
 
+#include "analysis/ascii_text.h"
+
 #include <utility>
 
 namespace quillet::scan {
 
 const std::string_view kUsage =
     "usage: quillet-scan --page-address URL [--work-dir DIR] [--json] [FILE]\n"
+    "       quillet-scan [--page-address URL] [--work-dir DIR] [--json] http(s)://ADDRESS\n"
     "\n"
     "Scans the page text in FILE (standard input when FILE is absent or \"-\") for image tags and\n"
-    "links to image files, resolved against URL. The work files of DIR (default: the current\n"
-    "directory) are left as the browser leaves them: \"source.htm\" and \"imagepage.html\" hold the\n"
-    "generated views, the scratch files CR LF.\n"
+    "links to image files, resolved against URL. Given an http or https ADDRESS instead, fetches the\n"
+    "page (redirects followed, the body decoded with the charset of its Content-Type, UTF-8 when it\n"
+    "names none) and resolves against the address the page was found at, unless --page-address is\n"
+    "given. The work files of DIR (default: the current directory) are left as the browser leaves\n"
+    "them: \"source.htm\" and \"imagepage.html\" hold the generated views, the scratch files CR LF.\n"
     "\n"
     "Prints one line per reference, \"img\" (image tags) before \"link\" (links to image files):\n"
     "  img<TAB>URL<TAB>file name\n"
     "with tabs, line breaks and other control characters written as \\t, \\r, \\n, \\xHH.\n"
-    "--json prints {\"imageTags\": [{\"url\": ..., \"fileName\": ...}, ...], \"imageLinks\": [...]}.\n"
+    "--json prints {\"imageTags\": [{\"url\": ..., \"fileName\": ..., \"line\": ..., \"column\": ...,\n"
+    "\"element\": \"img\", \"written\": ...}, ...], \"imageLinks\": [... \"element\": \"a\" ...]}. Line and\n"
+    "column say where the tag starts in the page text, both counted from 1, the column in characters\n"
+    "of UTF-8 (as an editor shows them); lines end at LF, CR LF or a lone CR. \"written\" is the\n"
+    "attribute value as the page writes it, before character references are decoded.\n"
     "\n"
-    "Exit status: 0 success, 1 a file could not be read or written, 2 bad arguments or --help.\n";
+    "Exit status: 0 success, 1 a file could not be read or written or the page could not be\n"
+    "fetched, 2 bad arguments or --help.\n";
 
 namespace {
 
 ParsedArguments refused(std::string error)
 {
     return {ParsedArguments::Outcome::Error, {}, std::move(error)};
+}
+
+bool is_web_address(std::string_view argument)
+{
+    return starts_with_ignoring_case(argument, "http://") || starts_with_ignoring_case(argument, "https://");
 }
 
 // Splits "--name=value" into its two parts; other arguments have no inline value.
@@ -48,9 +63,12 @@ ParsedArguments parse_arguments(std::span<const std::string_view> arguments)
         const auto [name, inline_value] = split_option(arguments[i]);
         const bool is_option = !options_ended && name.starts_with("-") && name != "-";
         if (!is_option) {
-            if (parsed.request.page_file)
-                return refused("more than one page file given");
-            parsed.request.page_file = std::filesystem::path(arguments[i]);
+            if (parsed.request.page_file || parsed.request.fetch_address)
+                return refused("more than one page given");
+            if (is_web_address(arguments[i]))
+                parsed.request.fetch_address = std::string(arguments[i]);
+            else
+                parsed.request.page_file = std::filesystem::path(arguments[i]);
             continue;
         }
         if (name == "--") {
@@ -74,9 +92,9 @@ ParsedArguments parse_arguments(std::span<const std::string_view> arguments)
         }
     }
 
-    if (!page_address)
-        return refused("--page-address is required");
-    parsed.request.page_address = std::move(*page_address);
+    if (!page_address && !parsed.request.fetch_address)
+        return refused("--page-address is required for a FILE or standard input");
+    parsed.request.page_address = std::move(page_address);
     if (work_directory)
         parsed.request.work_directory = *work_directory;
     if (parsed.request.page_file == "-")

@@ -11,10 +11,11 @@ namespace quillet::scan {
 enum class OutputFormat { Lines, Json };
 
 struct ScanRequest {
-    std::string page_address;
+    std::optional<std::string> page_address; // for a fetched page, the address it was found at when absent
     std::filesystem::path work_directory = ".";
     OutputFormat format = OutputFormat::Lines;
-    std::optional<std::filesystem::path> page_file; // standard input when absent
+    std::optional<std::filesystem::path> page_file; // standard input when absent and nothing is fetched
+    std::optional<std::string> fetch_address;       // an http(s) address given instead of a file
 };
 
 struct ParsedArguments {

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "page_input.h"
 #include "reference_output.h"
 
 #include "analysis/base_address.h"
@@ -34,34 +35,6 @@ void print(std::FILE* stream, std::string_view text)
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-// Reads all of `file` in binary; returns an empty string on success, otherwise the reason.
-std::string read_all(std::FILE* file, std::string& text)
-{
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-        const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), file);
-        text.append(buffer.data(), count);
-        if (count < buffer.size())
-            return std::ferror(file) ? std::strerror(errno) : std::string();
-    }
-}
-
-std::string read_page_text(const ScanRequest& request, std::string& text)
-{
-    if (!request.page_file) {
-        if (std::string error = read_all(stdin, text); !error.empty())
-            return "cannot read standard input: " + error;
-        return {};
-    }
-    const std::string name = request.page_file->string();
-    std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (file == nullptr)
-        return "cannot read " + name + ": " + std::strerror(errno);
-    std::string error = read_all(file, text);
-    std::fclose(file);
-    return error.empty() ? std::string() : "cannot read " + name + ": " + error;
-}
-
 std::string check_work_directory(const std::filesystem::path& directory)
 {
     std::error_code error;
@@ -81,25 +54,32 @@ std::string write_standard_output(const std::string& text)
 
 int run_scan(const ScanRequest& request)
 {
-    std::string page_text;
-    std::string error = read_page_text(request, page_text);
-    if (error.empty())
-        error = check_work_directory(request.work_directory);
+    // The work directory first: a fetch may take long, and should not be in vain.
+    std::string error = check_work_directory(request.work_directory);
+    PageInput page;
+    if (error.empty()) {
+        page = read_page(request);
+        if (page.outcome == PageInput::Outcome::Failed)
+            error = page.failure;
+    }
     if (!error.empty()) {
         complain(error);
         return kExitFailure;
     }
+    if (!page.notice.empty())
+        complain(page.notice);
 
+    const std::string& page_text = page.text;
     const WorkFiles files(request.work_directory);
     std::vector<std::string> failures = files.create_missing();
-    const std::string base_address = document_base_address(page_text, request.page_address);
+    const std::string base_address = document_base_address(page_text, page.page_address);
     PageViewsUpdate update = update_page_views(files, page_text, base_address);
     failures.insert(failures.end(), update.failures.begin(), update.failures.end());
     // Leaving entries out is what the bounds are for, not a failure.
     if (const std::string left_out = left_out_summary(update.left_out); !left_out.empty())
         complain(left_out);
 
-    const std::string listing = request.format == OutputFormat::Json ? references_as_json(update.references)
+    const std::string listing = request.format == OutputFormat::Json ? references_as_json(update.references, page_text)
                                                                      : references_as_lines(update.references);
     if (error = write_standard_output(listing); !error.empty())
         failures.push_back(std::move(error));

@@ -1,5 +1,7 @@
 #include "reference_output.h"
 
+#include "text_position.h"
+
 #include <array>
 #include <cstdio>
 
@@ -45,14 +47,31 @@ void append_lines(std::string& out, std::string_view kind, const ReferenceList& 
     }
 }
 
-void append_json_list(std::string& out, const ReferenceList& list)
+// The attribute value as the page text holds it; nothing for a place outside the text.
+std::string_view written_value(std::string_view page_text, const ReferencePlace& place)
 {
+    if (place.value_start > page_text.size())
+        return {};
+    return page_text.substr(place.value_start, place.value_size);
+}
+
+void append_json_list(std::string& out, const ReferenceList& list, std::string_view element, std::string_view page_text)
+{
+    LineColumnCounter positions(page_text);
     out += '[';
     for (std::size_t i = 0; i < list.size(); ++i) {
+        const Reference& reference = list[i];
+        const LineColumn tag_start = positions.at(reference.place.tag_start);
         out += i == 0 ? "{\"url\": " : ", {\"url\": ";
-        append_json_string(out, list[i].url);
+        append_json_string(out, reference.url);
         out += ", \"fileName\": ";
-        append_json_string(out, list[i].file_name);
+        append_json_string(out, reference.file_name);
+        out += ", \"line\": " + std::to_string(tag_start.line);
+        out += ", \"column\": " + std::to_string(tag_start.column);
+        out += ", \"element\": ";
+        append_json_string(out, element);
+        out += ", \"written\": ";
+        append_json_string(out, written_value(page_text, reference.place));
         out += '}';
     }
     out += ']';
@@ -154,12 +173,12 @@ std::string references_as_lines(const PageReferences& references)
     return out;
 }
 
-std::string references_as_json(const PageReferences& references)
+std::string references_as_json(const PageReferences& references, std::string_view page_text)
 {
     std::string out = "{\"imageTags\": ";
-    append_json_list(out, references.image_tags);
+    append_json_list(out, references.image_tags, "img", page_text);
     out += ", \"imageLinks\": ";
-    append_json_list(out, references.image_links);
+    append_json_list(out, references.image_links, "a", page_text);
     out += "}\n";
     return out;
 }

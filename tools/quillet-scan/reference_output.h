@@ -12,9 +12,11 @@ namespace quillet::scan {
 // reference stays on its own line.
 std::string references_as_lines(const PageReferences& references);
 
-// {"imageTags": [{"url": ..., "fileName": ...}, ...], "imageLinks": [...]} followed by a line
-// break; valid JSON whatever bytes the references hold.
-std::string references_as_json(const PageReferences& references);
+// {"imageTags": [{"url": ..., "fileName": ..., "line": ..., "column": ..., "element": "img",
+// "written": ...}, ...], "imageLinks": [... "element": "a" ...]} followed by a line break; valid
+// JSON whatever bytes the references hold. Line, column and written value come from
+// `page_text`, the text the references were found in.
+std::string references_as_json(const PageReferences& references, std::string_view page_text);
 
 // Appends `bytes` as a JSON string literal. Bytes that are not valid UTF-8 become U+FFFD, one for
 // each maximal ill-formed sequence.

@@ -1,4 +1,4 @@
-#include "test_http_server.h"
+#include "support/test_http_server.h"
 
 #include <libsoup/soup.h>
 
@@ -62,6 +62,11 @@ void TestHttpServer::serve(const std::string& path, const std::string& content_t
     m_resources[path] = Resource{content_type, body, delay};
 }
 
+void TestHttpServer::redirect(const std::string& path, const std::string& target)
+{
+    m_resources[path] = Resource{"", "", std::chrono::milliseconds(0), target};
+}
+
 std::string TestHttpServer::address(const std::string& path) const
 {
     return "http://127.0.0.1:" + std::to_string(m_port) + path;
@@ -97,6 +102,10 @@ void TestHttpServer::answer(SoupServerMessage* message, const std::string& path)
         return;
     }
     const Resource& resource = found->second;
+    if (!resource.location.empty()) {
+        soup_server_message_set_redirect(message, SOUP_STATUS_FOUND, resource.location.c_str());
+        return;
+    }
     soup_server_message_set_status(message, SOUP_STATUS_OK, nullptr);
     soup_server_message_set_response(message, resource.content_type.c_str(), SOUP_MEMORY_COPY, resource.body.data(),
                                      resource.body.size());

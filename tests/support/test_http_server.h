@@ -13,8 +13,8 @@ typedef struct _GHashTable GHashTable;
 namespace quillet::test {
 
 // An HTTP server on 127.0.0.1 for the tests' pages, run by the GLib main loop the tests pump.
-// Each path answers with its content type and body, optionally after a delay; any other path
-// gets 404.
+// Each path answers with its content type and body, optionally after a delay, or redirects; any
+// other path gets 404.
 class TestHttpServer {
 public:
     TestHttpServer();
@@ -25,6 +25,9 @@ public:
     // Replaces what `path` (e.g. "/page.html") answers.
     void serve(const std::string& path, const std::string& content_type, const std::string& body,
                std::chrono::milliseconds delay = std::chrono::milliseconds(0));
+
+    // Makes `path` answer "302 Found" with `target` as its Location.
+    void redirect(const std::string& path, const std::string& target);
 
     // "http://127.0.0.1:<port><path>"
     std::string address(const std::string& path) const;
@@ -39,6 +42,7 @@ private:
         std::string content_type;
         std::string body;
         std::chrono::milliseconds delay{0};
+        std::string location = {}; // redirects there when set
     };
     struct DelayedAnswer;
 
