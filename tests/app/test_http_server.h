@@ -26,6 +26,10 @@ public:
     void serve(const std::string& path, const std::string& content_type, const std::string& body,
                std::chrono::milliseconds delay = std::chrono::milliseconds(0));
 
+    // Replaces what `path` answers with the headers and `first_part` of a body that never ends, as a
+    // server that stalls mid-transfer sends it.
+    void serve_stalled(const std::string& path, const std::string& content_type, const std::string& first_part);
+
     // "http://127.0.0.1:<port><path>"
     std::string address(const std::string& path) const;
 
@@ -39,6 +43,7 @@ private:
         std::string content_type;
         std::string body;
         std::chrono::milliseconds delay{0};
+        bool stalled = false;
     };
     struct DelayedAnswer;
 
