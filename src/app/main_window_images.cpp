@@ -32,6 +32,10 @@ void Form1::copy_image_addresses()
 
 void Form1::show_save_images_dialog()
 {
+    if (m_page_references.image_tags.empty()) {
+        sb1.set_panel_text(1, "The page has no images to save");
+        return;
+    }
     if (!m_save_images_dialog) {
         m_save_images_dialog = Gtk::FileChooserNative::create("Save All Images", *this,
                                                               Gtk::FileChooser::Action::SELECT_FOLDER, "_Save", "");
