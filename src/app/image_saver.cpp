@@ -2,7 +2,6 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_move.h"
-#include "views/saved_image_names.h"
 
 #include <system_error>
 
@@ -19,17 +18,17 @@ ImageSaver::ImageSaver(platform::WebSession& session, const std::vector<std::str
                        std::filesystem::path folder)
     : m_session(session)
     , m_folder(std::move(folder))
+    , m_names([this](const std::string& name) {
+        std::error_code ignored;
+        return std::filesystem::exists(m_folder / name, ignored);
+    })
+    , m_manifest_name(m_names.take(kImageManifestName))
     , m_images(addresses.size())
     , m_downloads(addresses.size())
 {
-    UniqueFileNames names([this](const std::string& name) {
-        std::error_code ignored;
-        return std::filesystem::exists(m_folder / name, ignored);
-    });
-    m_manifest_name = names.take(kImageManifestName);
     for (std::size_t index = 0; index < addresses.size(); ++index) {
         m_images[index].address = addresses[index];
-        m_file_names.push_back(names.take(image_file_name(addresses[index])));
+        m_file_names.push_back(m_names.take(image_file_name(addresses[index])));
     }
 }
 
@@ -78,13 +77,18 @@ void ImageSaver::keep_download(std::size_t index, const platform::DownloadOutcom
     std::error_code size_error;
     const auto bytes = std::filesystem::file_size(temporary, size_error);
     m_images[index].bytes = size_error ? outcome.bytes : bytes;
-    const std::string failure = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
+    std::string failure = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
+    std::error_code ignored;
+    if (!failure.empty() && std::filesystem::exists(m_folder / m_file_names[index], ignored)) {
+        // A file that took the name meanwhile keeps it; the image takes the next free one.
+        m_file_names[index] = m_names.take(image_file_name(m_images[index].address));
+        failure = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
+    }
     if (failure.empty()) {
         m_images[index].file = m_file_names[index];
         return;
     }
     m_images[index].failure = failure;
-    std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
 }
 

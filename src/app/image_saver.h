@@ -2,6 +2,7 @@
 
 #include "platform/web_download.h"
 #include "views/image_manifest.h"
+#include "views/saved_image_names.h"
 
 #include <sigc++/signal.h>
 
@@ -52,6 +53,7 @@ private:
 
     platform::WebSession& m_session;
     std::filesystem::path m_folder;
+    UniqueFileNames m_names;
     std::string m_manifest_name;
     std::vector<std::string> m_file_names; // the name each image is to be saved under
     std::vector<SavedImage> m_images;      // filled in as the images end
