@@ -167,6 +167,7 @@ void Form1::Form_Load()
         view->set_Silent(true);
     wb(kSourceCodeView).add_style_sheet(kSourceCodeStyleSheet);
     wb(kImagesView).add_style_sheet(kImagesStyleSheet);
+    add_images_view_menu_items();
     SetIcon(*this, "AAA", IconScope::WindowAndOwner);
     const BrandIdentity& identity = brand_identity();
     cmdWebsite.set_caption(website_button_caption(identity));

@@ -3,6 +3,7 @@
 #include "analysis/reference_list.h"
 #include "app/client_area.h"
 #include "app/find_bar.h"
+#include "app/image_saver.h"
 #include "app/layout_controls.h"
 #include "app/main_menu_bar.h"
 #include "app/picture_button.h"
@@ -89,6 +90,11 @@ public:
     // The scanners' lists for the page the generated views show.
     const PageReferences& page_references() const { return m_page_references; }
 
+    // What "Save All Images..." does with the folder the user chose: saves every image of the
+    // Images view's list there, with a manifest. The status bar tells how it ended.
+    void save_all_images(const std::filesystem::path& folder);
+    bool saving_images() const { return m_image_saver && m_image_saver->running(); }
+
 private:
     // Declared before the controls, so they outlive the containers that show them.
     platform::WebSession m_session;
@@ -151,6 +157,7 @@ private:
     void connect_actions();
     void on_mouse_buttons_pressed(Gtk::GestureClick& gesture);
     void update_stop_loading();
+    void stop_everything();
     void focus_address_box();
     void select_neighbour_view(int step);
 
@@ -167,6 +174,14 @@ private:
     void zoom_reset();
 
     int visible_view();
+
+    void add_images_view_menu_items();
+    std::vector<std::string> image_addresses() const;
+    void copy_image_addresses();
+    void show_save_images_dialog();
+    void on_save_images_dialog_response(int response);
+    void on_image_saver_progress(std::size_t ended, std::size_t total);
+    void on_image_saver_finished(const ImageSaver::Summary& summary);
 
     void connect_browser_events();
     void wb_StatusTextChange(const std::string& text);
@@ -190,6 +205,8 @@ private:
     WindowActions m_actions;
     std::vector<sigc::connection> m_loading_connections; // to the views, which outlive the handlers
     Glib::RefPtr<Gtk::FileChooserNative> m_open_file_dialog; // made on first use, keeps its folder
+    Glib::RefPtr<Gtk::FileChooserNative> m_save_images_dialog; // made on first use, keeps its folder
+    std::unique_ptr<ImageSaver> m_image_saver; // the last save, kept until the next one starts
     std::unique_ptr<Gtk::Window> m_splash;
     std::unique_ptr<Form8> m_help_window;
     std::unique_ptr<frmAbout> m_about_window;

@@ -19,8 +19,8 @@ void Form1::add_actions()
     m_actions.add(action::kExit, sigc::bind(sigc::mem_fun(*this, &Form1::mnuFileItem_Click), 1));
     m_actions.add(action::kBack, sigc::mem_fun(*this, &Form1::cmbBack_Click));
     m_actions.add(action::kForward, sigc::mem_fun(*this, &Form1::cmdForward_Click));
-    m_actions.add(action::kStop, sigc::mem_fun(*this, &Form1::cmdStop_Click));
-    m_actions.add(action::kStopLoading, sigc::mem_fun(*this, &Form1::cmdStop_Click));
+    m_actions.add(action::kStop, sigc::mem_fun(*this, &Form1::stop_everything));
+    m_actions.add(action::kStopLoading, sigc::mem_fun(*this, &Form1::stop_everything));
     m_actions.add(action::kRefresh, sigc::mem_fun(*this, &Form1::cmdRefresh_Click));
     m_actions.add(action::kUpDir, sigc::mem_fun(*this, &Form1::cmdBackDir_Click));
     m_actions.add(action::kSendToBrowser, sigc::mem_fun(*this, &Form1::Command1_Click));
@@ -40,6 +40,8 @@ void Form1::add_actions()
     m_actions.add(action::kZoomIn, sigc::mem_fun(*this, &Form1::zoom_in));
     m_actions.add(action::kZoomOut, sigc::mem_fun(*this, &Form1::zoom_out));
     m_actions.add(action::kZoomReset, sigc::mem_fun(*this, &Form1::zoom_reset));
+    m_actions.add(action::kCopyImageAddresses, sigc::mem_fun(*this, &Form1::copy_image_addresses));
+    m_actions.add(action::kSaveImages, sigc::mem_fun(*this, &Form1::show_save_images_dialog));
     insert_action_group("win", m_actions.group());
     update_stop_loading();
 }
@@ -91,10 +93,11 @@ void Form1::on_mouse_buttons_pressed(Gtk::GestureClick& gesture)
     activate_action(name);
 }
 
-// Escape stops only while something loads; otherwise the key is left to whatever has the focus.
+// Escape stops only while something loads or saves; otherwise the key is left to whatever has the
+// focus.
 void Form1::update_stop_loading()
 {
-    bool loading = false;
+    bool loading = saving_images();
     for (int view = 0; view < kViewCount; ++view)
         loading = loading || wb(view).Loading();
     m_actions.set_enabled(action::kStopLoading, loading);

@@ -24,6 +24,15 @@ void Form1::cmdStop_Click()
         wb(view).Stop();
 }
 
+// Stop and Escape also cancel a save of all images; Back and the other buttons that stop the views
+// leave it running.
+void Form1::stop_everything()
+{
+    if (m_image_saver)
+        m_image_saver->cancel();
+    cmdStop_Click();
+}
+
 // The generated views are rebuilt at once for the page shown, and again when the reload completes.
 void Form1::cmdRefresh_Click()
 {

@@ -34,6 +34,8 @@ inline constexpr const char* kFindPrevious = "win.find-previous";
 inline constexpr const char* kZoomIn = "win.zoom-in";
 inline constexpr const char* kZoomOut = "win.zoom-out";
 inline constexpr const char* kZoomReset = "win.zoom-reset";
+inline constexpr const char* kCopyImageAddresses = "win.copy-image-addresses";
+inline constexpr const char* kSaveImages = "win.save-images"; // offered while no save runs
 
 // "win.view(1)": the action with its view index.
 std::string view(int index);

@@ -69,6 +69,7 @@ WebView::Impl::Impl(WebSession& session, ViewContent content, WebView* process_p
     connect_load_events(*this);
     connect_find_events(*this);
     connect_request_handlers(*this);
+    connect_context_menu(*this);
 }
 
 std::string WebView::Impl::address() const

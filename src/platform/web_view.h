@@ -99,6 +99,10 @@ public:
     bool Loading() const;
     sigc::connection connect_loading_changed(const sigc::slot<void()>& changed);
 
+    // An item of our own at the end of the engine's context menu, wherever the menu opens;
+    // `activate` runs when it is chosen.
+    void add_context_menu_item(const std::string& label, std::function<void()> activate);
+
     // A style sheet of this view alone, applied over every page it shows from the next load on.
     void add_style_sheet(const std::string& css);
 

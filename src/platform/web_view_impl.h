@@ -6,6 +6,7 @@
 #include "platform/navigation_tracker.h"
 #include "platform/web_view.h"
 
+#include <giomm/simpleaction.h>
 #include <webkit/webkit.h>
 
 #include <vector>
@@ -15,6 +16,11 @@ namespace quillet::platform {
 struct WebSession::Impl {
     GObjectPtr<WebKitNetworkSession> network_session;
     GObjectPtr<WebKitWebContext> context;
+};
+
+struct ContextMenuItem {
+    std::string label;
+    Glib::RefPtr<Gio::SimpleAction> action;
 };
 
 struct WebView::Impl {
@@ -36,6 +42,7 @@ struct WebView::Impl {
     sigc::signal<void(const std::string&)> title_change;
     sigc::signal<void(unsigned)> find_result;
     NavigationTracker tracker;
+    std::vector<ContextMenuItem> context_menu_items;
 
     // Declared last, so the handlers are disconnected before anything they use goes away.
     std::vector<SignalConnection> connections;
@@ -46,6 +53,9 @@ void connect_load_events(WebView::Impl& impl);
 
 // The handlers of the engine's find controller (web_view_page_tools.cpp).
 void connect_find_events(WebView::Impl& impl);
+
+// The handler that adds our own items to the engine's context menu (web_view_context_menu.cpp).
+void connect_context_menu(WebView::Impl& impl);
 
 // The handlers that keep a silent view free of the engine's own dialogs, and that load requested
 // new windows in the view itself (web_view_requests.cpp).

@@ -67,6 +67,12 @@ void TestHttpServer::redirect(const std::string& path, const std::string& target
     m_resources[path] = Resource{"", "", std::chrono::milliseconds(0), target};
 }
 
+void TestHttpServer::serve_stalled(const std::string& path, const std::string& content_type,
+                                   const std::string& first_part)
+{
+    m_resources[path] = Resource{content_type, first_part, std::chrono::milliseconds(0), "", true};
+}
+
 std::string TestHttpServer::address(const std::string& path) const
 {
     return "http://127.0.0.1:" + std::to_string(m_port) + path;
@@ -107,6 +113,15 @@ void TestHttpServer::answer(SoupServerMessage* message, const std::string& path)
         return;
     }
     soup_server_message_set_status(message, SOUP_STATUS_OK, nullptr);
+    if (resource.stalled) {
+        // A chunked body that is never completed keeps the client waiting for the rest.
+        SoupMessageHeaders* headers = soup_server_message_get_response_headers(message);
+        soup_message_headers_set_encoding(headers, SOUP_ENCODING_CHUNKED);
+        soup_message_headers_set_content_type(headers, resource.content_type.c_str(), nullptr);
+        soup_message_body_append(soup_server_message_get_response_body(message), SOUP_MEMORY_COPY,
+                                 resource.body.data(), resource.body.size());
+        return;
+    }
     soup_server_message_set_response(message, resource.content_type.c_str(), SOUP_MEMORY_COPY, resource.body.data(),
                                      resource.body.size());
     if (resource.delay.count() == 0)

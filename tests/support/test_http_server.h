@@ -29,6 +29,10 @@ public:
     // Makes `path` answer "302 Found" with `target` as its Location.
     void redirect(const std::string& path, const std::string& target);
 
+    // Replaces what `path` answers with the headers and `first_part` of a body that never ends, as a
+    // server that stalls mid-transfer sends it.
+    void serve_stalled(const std::string& path, const std::string& content_type, const std::string& first_part);
+
     // "http://127.0.0.1:<port><path>"
     std::string address(const std::string& path) const;
 
@@ -43,6 +47,7 @@ private:
         std::string body;
         std::chrono::milliseconds delay{0};
         std::string location = {}; // redirects there when set
+        bool stalled = false;
     };
     struct DelayedAnswer;
 

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/web_download.h"
+#include "views/image_manifest.h"
+#include "views/saved_image_names.h"
+
+#include <sigc++/signal.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillet {
+
+// Saves every image of a list into one folder through the window's session, a few at a time. Each
+// file is written under a hidden temporary name and takes its own name only once complete, so an
+// image that fails or is cancelled leaves nothing behind; the manifest is written last.
+class ImageSaver {
+public:
+    struct Summary {
+        std::size_t saved = 0;
+        std::size_t failed = 0;
+        std::size_t cancelled = 0; // not saved, since the user cancelled
+        std::string manifest_failure; // empty when the manifest was written
+    };
+
+    ImageSaver(platform::WebSession& session, const std::vector<std::string>& addresses, std::filesystem::path folder);
+    // Stops what still runs, unheard, leaving no temporary file.
+    ~ImageSaver();
+    ImageSaver(const ImageSaver&) = delete;
+    ImageSaver& operator=(const ImageSaver&) = delete;
+
+    void start();
+    // Stops every download still running; the images not yet saved are listed as cancelled.
+    void cancel();
+    bool running() const { return m_running; }
+
+    // After each image that ended, with how many have and how many there are.
+    sigc::signal<void(std::size_t ended, std::size_t total)>& progress() { return m_progress; }
+    // Once, after the manifest is written.
+    sigc::signal<void(const Summary&)>& finished() { return m_finished; }
+
+private:
+    std::filesystem::path temporary_path(std::size_t index) const;
+    void start_downloads();
+    void on_download_done(std::size_t index, const platform::DownloadOutcome& outcome);
+    void keep_download(std::size_t index, const platform::DownloadOutcome& outcome);
+    // Cancels the downloads still running and returns how many there were.
+    std::size_t cancel_downloads();
+    void finish(std::size_t cancelled);
+
+    platform::WebSession& m_session;
+    std::filesystem::path m_folder;
+    UniqueFileNames m_names;
+    std::string m_manifest_name;
+    std::vector<std::string> m_file_names; // the name each image is to be saved under
+    std::vector<SavedImage> m_images;      // filled in as the images end
+    std::vector<std::unique_ptr<platform::WebDownload>> m_downloads;
+    std::size_t m_next = 0;
+    std::size_t m_ended = 0;
+    bool m_running = false;
+    sigc::signal<void(std::size_t, std::size_t)> m_progress;
+    sigc::signal<void(const Summary&)> m_finished;
+};
+
+}
