@@ -19,7 +19,9 @@ start_virtual_display() {
   fifo="$(mktemp -u)"
   mkfifo "$fifo"
   # Parallel GUI tests each hold several connections (their web processes too): room for all.
-  Xvfb -displayfd 3 -maxclients 512 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # -noreset: between two tests no client may be left, and a server resetting then refuses the
+  # next test's connection ("cannot open display").
+  Xvfb -displayfd 3 -noreset -maxclients 512 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   QUILLET_XVFB_PID=$!
   read -r display_number <"$fifo"
   rm -f "$fifo"
