@@ -177,6 +177,19 @@ void Form1::Form_Load()
     sb1.add_panel();
     ShowSelectedView(kBrowserView);
     wb(kBrowserView).set_home_page(home_page());
+}
+
+// The start page waits for the window to show: a window made ready behind the splash loads
+// nothing, and no page is laid out in views that have no size yet.
+void Form1::on_show()
+{
+    Gtk::Window::on_show();
+    if (!std::exchange(m_start_page_opened, true))
+        open_start_page();
+}
+
+void Form1::open_start_page()
+{
     if (m_start_page.empty())
         wb(kBrowserView).GoHome();
     else

@@ -131,6 +131,8 @@ private:
     void connect_signals();
 
     void Form_Load();
+    void on_show() override;
+    void open_start_page();
     void prepare_work_files();
     std::string home_page() const;
 
@@ -191,6 +193,7 @@ private:
 
     platform::ProgramFolders m_folders;
     std::string m_start_page;
+    bool m_start_page_opened = false;
     WorkFiles m_work_files;
     std::string m_work_files_notice; // where the work files are, when not in the program directory
     LayoutRects m_layout;

@@ -4,6 +4,8 @@
 #include "platform/program_folders.h"
 #include "platform/widget_snapshot.h"
 
+#include <glibmm/main.h>
+
 #include <utility>
 
 namespace quillet {
@@ -33,11 +35,29 @@ void QuilletApplication::on_activate()
                                            [this] { show_main_window(); });
     m_application->add_window(*m_splash);
     m_splash->present();
+    prepare_main_window_once_the_splash_shows();
+}
+
+// The splash's second builds the main window, its views and their engine, so that the hand-over
+// only has to show it. The building waits for the splash's first frame: the picture comes first.
+void QuilletApplication::prepare_main_window_once_the_splash_shows()
+{
+    m_splash->add_tick_callback([this](const Glib::RefPtr<Gdk::FrameClock>&) {
+        Glib::signal_idle().connect_once([this] { prepare_main_window(); });
+        return false;
+    });
+}
+
+void QuilletApplication::prepare_main_window()
+{
+    if (!m_main_window)
+        m_main_window =
+            std::make_unique<Form1>(m_program_directory, program_registry_locations(), m_options.start_page);
 }
 
 void QuilletApplication::show_main_window()
 {
-    m_main_window = std::make_unique<Form1>(m_program_directory, program_registry_locations(), m_options.start_page);
+    prepare_main_window();
     m_application->add_window(*m_main_window);
     if (m_options.screenshot_file)
         m_screenshot = std::make_unique<ScreenshotWhenLoaded>(

@@ -24,6 +24,8 @@ public:
 
 private:
     void on_activate();
+    void prepare_main_window_once_the_splash_shows();
+    void prepare_main_window();
     void show_main_window();
     void on_screenshot_done(int exit_status);
 

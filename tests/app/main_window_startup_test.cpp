@@ -129,6 +129,8 @@ TEST_F(MainWindowStartup, ShowsTheBrowserViewLoadingTheHomePage)
     Form1 window(m_program.path());
     bool loaded = false;
     window.wb(kBrowserView).DownloadComplete().connect([&] { loaded = true; });
+    test::pump_for(300ms);
+    EXPECT_FALSE(loaded) << "a window made ready behind the splash loads nothing until it shows";
     window.present();
 
     EXPECT_EQ(window.TabStrip1.get_current_page(), kBrowserView);
@@ -144,6 +146,7 @@ TEST_F(MainWindowStartup, GoesToTheShippedStartPageWithoutAHomePageSetting)
     ProgramSettings(brand_identity().ProductTitle).set_home_page("");
     test::write_page(m_program.path() / "start.html", "Start", "<p>start</p>");
     Form1 window(m_program.path());
+    window.present();
 
     EXPECT_TRUE(test::pump_until([&] { return window.wb(kBrowserView).LocationName() == "Start"; }))
         << window.wb(kBrowserView).LocationName();
@@ -165,6 +168,7 @@ TEST_F(MainWindowStartup, InstalledReadsItsFilesFromTheDataFolderAndKeepsWorkFil
     EXPECT_EQ(window.sb1.panel_text(1), "") << "no complaint about a folder it never meant to write";
     for (const WorkFile file : kAllWorkFiles)
         EXPECT_EQ(test::read_file(user_folder / file_name_of(file)), "\r\n") << file_name_of(file);
+    window.present();
     EXPECT_TRUE(test::pump_until([&] { return window.wb(kBrowserView).LocationName() == "Installed start"; }))
         << window.wb(kBrowserView).LocationName();
     std::vector<std::filesystem::path> under_prefix;
