@@ -11,4 +11,7 @@ std::string ParentUrl(std::string_view address);
 // The last path segment of `reference`, cleaned of stray quotes and " border=".
 std::string UrlFileName(std::string_view reference);
 
+// `text` with each "%" and two hex digits turned into its byte; any other "%" stands for itself.
+std::string percent_decoded(std::string_view text);
+
 }

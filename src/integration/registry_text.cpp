@@ -1,5 +1,7 @@
 #include "integration/registry_text.h"
 
+#include "analysis/url_helpers.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -32,37 +34,6 @@ std::string escaped(std::string_view text)
     return result;
 }
 
-std::optional<int> hex_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return std::nullopt;
-}
-
-// A "%" that does not start a valid escape stands for itself.
-std::string unescaped(std::string_view text)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            const auto high = hex_value(text[i + 1]);
-            const auto low = hex_value(text[i + 2]);
-            if (high && low) {
-                result += static_cast<char>(*high * 16 + *low);
-                i += 2;
-                continue;
-            }
-        }
-        result += text[i];
-    }
-    return result;
-}
-
 std::string escaped_path(std::string_view path)
 {
     std::string result;
@@ -84,7 +55,7 @@ std::optional<std::string> unescaped_path(std::string_view text)
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find('\\', start);
-        const std::string name = unescaped(text.substr(start, end - start));
+        const std::string name = percent_decoded(text.substr(start, end - start));
         if (name.find('\\') != std::string::npos)
             return std::nullopt;
         result += name;
@@ -137,7 +108,8 @@ RegistryKeys parse_registry_text(std::string_view text)
         }
         const std::size_t equals = line.find('=');
         if (current_key && equals != std::string_view::npos)
-            keys.set_value(*current_key, unescaped(line.substr(0, equals)), unescaped(line.substr(equals + 1)));
+            keys.set_value(*current_key, percent_decoded(line.substr(0, equals)),
+                           percent_decoded(line.substr(equals + 1)));
     }
     return keys;
 }

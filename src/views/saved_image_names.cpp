@@ -1,5 +1,7 @@
 #include "views/saved_image_names.h"
 
+#include "analysis/url_helpers.h"
+
 #include <utility>
 
 namespace quillet {
@@ -10,36 +12,6 @@ constexpr std::string_view kDefaultName = "image";
 // Well under the 255 bytes a file name may have, leaving room for a number and a temporary suffix.
 constexpr std::size_t kLongestName = 200;
 constexpr std::size_t kLongestExtension = 16;
-
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::string percent_decoded(std::string_view text)
-{
-    std::string decoded;
-    decoded.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            const int high = hex_value(text[i + 1]);
-            const int low = hex_value(text[i + 2]);
-            if (high >= 0 && low >= 0) {
-                decoded.push_back(static_cast<char>(high * 16 + low));
-                i += 2;
-                continue;
-            }
-        }
-        decoded.push_back(text[i]);
-    }
-    return decoded;
-}
 
 // The raw last segment of the address's path; empty for an address without a hierarchical path
 // ("data:...", "about:blank").
