@@ -10,12 +10,12 @@
 
 namespace quillet::bench {
 
-int load_in_a_bare_view(const char* address)
+int load_in_a_bare_view(const char* address, ViewSize size)
 {
     gtk_init();
     Gtk::init_gtkmm_internals();
     Gtk::Window window;
-    window.set_default_size(1000, 700);
+    window.set_default_size(size.width, size.height);
     platform::WebSession session;
     platform::WebView view(session, platform::ViewContent::LivePages);
     window.set_child(view.widget());
