@@ -1,7 +1,6 @@
 // quillet-gui-bench: page loads in the real window next to a bare WebKit view of the same engine,
 // the steps of the run after each load, and the start-up. Needs a display.
 //   quillet-gui-bench [saved-page.html ...]
-// Every bare view has the size of the window's Browser view.
 #include "bare_view_load.h"
 #include "loopback_server.h"
 #include "page_generator.h"
@@ -15,8 +14,8 @@
 #include "ui/program_settings.h"
 
 #include <glib.h>
-#include <gtk/gtk.h>
 #include <glibmm/main.h>
+#include <gtk/gtk.h>
 #include <gtkmm/init.h>
 #include <gtkmm/window.h>
 
