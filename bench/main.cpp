@@ -7,6 +7,7 @@
 #include "analysis/image_tag_scanner.h"
 #include "reference/reference_scanners.h"
 #include "reference/reference_views.h"
+#include "support/temp_directory.h"
 #include "views/image_page.h"
 #include "views/page_views_update.h"
 #include "views/pages_in_memory.h"
@@ -88,27 +89,6 @@ int runs_for(std::size_t bytes)
 
 constexpr int kRunsByTurns = 30;
 
-class TemporaryDirectory {
-public:
-    TemporaryDirectory()
-    {
-        std::string pattern = (fs::temp_directory_path() / "quillet-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("quillet-bench: cannot create a temporary directory");
-            std::exit(1);
-        }
-        m_path = pattern;
-    }
-    ~TemporaryDirectory() { fs::remove_all(m_path); }
-    TemporaryDirectory(const TemporaryDirectory&) = delete;
-    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
 struct PageFigures {
     Measurement in_memory;
     Measurement through_files;
@@ -126,7 +106,7 @@ PageFigures measure_page(const std::string& title, const std::string& page)
             reference_count = update.references.image_tags.size() + update.references.image_links.size();
         },
         runs);
-    TemporaryDirectory directory;
+    const test::TempDirectory directory;
     const WorkFiles files(directory.path());
     files.create_missing();
     figures.through_files = measure([&] { update_page_views(files, page, kPageAddress); }, runs);
@@ -243,7 +223,7 @@ void measure_hostile_pages()
         {"100,000 image tags, 131 KB address", tags, address_131k},
     };
     std::printf("\nHostile pages, through work files (peak heap of the run against 16x page + 256 MiB):\n");
-    TemporaryDirectory directory;
+    const test::TempDirectory directory;
     const WorkFiles files(directory.path());
     files.create_missing();
     for (const Hostile& hostile : pages) {

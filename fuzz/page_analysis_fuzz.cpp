@@ -1,6 +1,5 @@
 #include "page_analysis_fuzz.h"
 
-#include "analysis/base_address.h"
 #include "analysis/output_bounds.h"
 #include "views/page_views_update.h"
 #include "views/pages_in_memory.h"
@@ -58,7 +57,7 @@ void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
     const std::string_view page_text = line_end == std::string_view::npos ? std::string_view() : input.substr(line_end + 1);
 
     const PagesInMemory pages;
-    const PageViewsUpdate update = update_page_views(pages, page_text, document_base_address(page_text, page_address));
+    const PageViewsUpdate update = update_page_views(pages, page_text, page_address);
 
     const std::string& source_page = pages.text_of(WorkFile::Source);
     const std::string& image_page = pages.text_of(WorkFile::ImagePage);

@@ -11,6 +11,8 @@
 #include "platform/executable_resource.h"
 #include "platform/web_view.h"
 #include "ui/brand_identity.h"
+#include "support/isolated_environment.h"
+#include "support/test_files.h"
 #include "ui/program_settings.h"
 
 #include <glib.h>
@@ -43,29 +45,6 @@ double seconds_since(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Keeps the bench away from the user's own settings, caches and work files.
-fs::path isolate_environment()
-{
-    std::string pattern = (fs::temp_directory_path() / "quillet-gui-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("quillet-gui-bench: cannot create a temporary folder");
-        std::exit(1);
-    }
-    const fs::path root = pattern;
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-        fs::create_directories(root / name);
-        setenv(name, (root / name).c_str(), 1);
-    }
-    fs::create_directories(root / "pages");
-    fs::create_directories(root / "program");
-    return root;
-}
-
-void write_file(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // The generated pages name a host of their own for some images; here every image is asked of the
 // loopback server, since a name lookup without a network would measure only its time-out.
 std::string on_loopback(std::string page)
@@ -88,7 +67,7 @@ std::vector<BenchPage> write_pages(const fs::path& folder, int argc, char** argv
     for (const std::size_t megabytes : {1, 3, 10}) {
         const std::string name = "generated-" + std::to_string(megabytes) + ".html";
         const std::string body = on_loopback(generate_page({megabytes * kMegabyte, megabytes * 1900, LineBreaks::Kept}, 7));
-        write_file(folder / name, "<!DOCTYPE html><html><head><title>Bench</title></head><body>" + body + "</body></html>");
+        test::write_file(folder / name, "<!DOCTYPE html><html><head><title>Bench</title></head><body>" + body + "</body></html>");
         pages.push_back({"generated " + std::to_string(megabytes) + " MB", name});
     }
     for (int i = 1; i < argc; ++i) {
@@ -96,7 +75,7 @@ std::vector<BenchPage> write_pages(const fs::path& folder, int argc, char** argv
         fs::copy_file(saved, folder / saved.filename(), fs::copy_options::overwrite_existing);
         pages.push_back({saved.filename().string(), saved.filename().string()});
     }
-    write_file(folder / "home.html", "<!DOCTYPE html><html><head><title>Home</title></head><body>home</body></html>");
+    test::write_file(folder / "home.html", "<!DOCTYPE html><html><head><title>Home</title></head><body>home</body></html>");
     return pages;
 }
 
@@ -276,17 +255,18 @@ int main(int argc, char** argv)
     if (argc == 5 && std::string_view(argv[1]) == "--bare-load")
         return load_in_a_bare_view(argv[2], {std::atoi(argv[3]), std::atoi(argv[4])});
 
-    const fs::path root = isolate_environment();
-    const std::vector<BenchPage> pages = write_pages(root / "pages", argc, argv);
-    const LoopbackServer server(root / "pages"); // started before GTK, which a forked process must not carry
+    // Keeps the bench away from the user's own settings, caches and work files.
+    const test::IsolatedEnvironment environment;
+    const test::TempDirectory pages_folder;
+    const std::vector<BenchPage> pages = write_pages(pages_folder.path(), argc, argv);
+    const LoopbackServer server(pages_folder.path()); // started before GTK, which a forked process must not carry
     gtk_init();
     Gtk::init_gtkmm_internals();
     LoadBrandIdentity();
 
     ProgramSettings(brand_identity().ProductTitle).set_home_page(server.address("home.html"));
-    MeasuredWindow window(root / "program");
+    MeasuredWindow window(environment.program_dir());
     measure_start_up(server, platform::program_directory(), window.browser_view_size());
     measure_page_loads(pages, server, window);
-    fs::remove_all(root);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,17 @@ constexpr bool is_line_break(char c)
     return c == '\r' || c == '\n';
 }
 
+// The value of a hexadecimal digit of either case; nullopt for any other byte.
+constexpr std::optional<unsigned> hex_digit_value(char c)
+{
+    if (is_ascii_digit(c))
+        return static_cast<unsigned>(c - '0');
+    const char lower = to_lower_ascii(c);
+    if (lower >= 'a' && lower <= 'f')
+        return static_cast<unsigned>(lower - 'a' + 10);
+    return std::nullopt;
+}
+
 // The blanks that may separate attributes of an HTML tag.
 constexpr bool is_html_space(char c)
 {
@@ -36,6 +48,15 @@ constexpr bool is_html_space(char c)
 }
 
 std::string to_lower_ascii(std::string_view text);
+
+// `text` without the `blanks` that open and close it.
+inline std::string_view trimmed(std::string_view text, std::string_view blanks)
+{
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
 
 inline bool starts_with_ignoring_case(std::string_view text, std::string_view prefix)
 {

@@ -2,67 +2,31 @@
 
 #include "analysis/ascii_text.h"
 #include "analysis/named_character_references.h"
+#include "analysis/unicode_text.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace quillet {
 
 namespace {
 
-constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kLargestCodePoint = 0x10FFFF;
-
-// Numeric references to 0x80-0x9F mean the windows-1252 characters of those bytes, as pages
-// written in that code page intend.
-constexpr std::array<char32_t, 32> kWindows1252 = {
-    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178,
-};
-
-constexpr bool is_hex_digit(char c)
-{
-    return is_ascii_digit(c) || (to_lower_ascii(c) >= 'a' && to_lower_ascii(c) <= 'f');
-}
 
 constexpr bool is_ascii_alphanumeric(char c)
 {
     return is_ascii_letter(c) || is_ascii_digit(c);
 }
 
-unsigned hex_digit_value(char c)
-{
-    return is_ascii_digit(c) ? static_cast<unsigned>(c - '0') : static_cast<unsigned>(to_lower_ascii(c) - 'a' + 10);
-}
-
-void append_utf8(std::string& out, char32_t code_point)
-{
-    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
-    if (code_point < 0x80) {
-        out += byte(code_point);
-    } else if (code_point < 0x800) {
-        out += byte(0xC0 | code_point >> 6);
-        out += byte(0x80 | (code_point & 0x3F));
-    } else if (code_point < 0x10000) {
-        out += byte(0xE0 | code_point >> 12);
-        out += byte(0x80 | (code_point >> 6 & 0x3F));
-        out += byte(0x80 | (code_point & 0x3F));
-    } else {
-        out += byte(0xF0 | code_point >> 18);
-        out += byte(0x80 | (code_point >> 12 & 0x3F));
-        out += byte(0x80 | (code_point >> 6 & 0x3F));
-        out += byte(0x80 | (code_point & 0x3F));
-    }
-}
-
+// Numeric references to 0x80-0x9F mean the windows-1252 characters of those bytes, as pages
+// written in that code page intend; the bytes it leaves unassigned keep their numbers.
 char32_t character_of_number(std::uint32_t number)
 {
     if (number == 0 || number > kLargestCodePoint || (number >= 0xD800 && number <= 0xDFFF))
         return kReplacementCharacter;
     if (number >= 0x80 && number <= 0x9F)
-        return kWindows1252[number - 0x80];
+        return windows_1252_character(static_cast<unsigned char>(number)).value_or(number);
     return number;
 }
 
@@ -75,10 +39,14 @@ std::size_t decode_numeric(std::string_view text, std::string& out)
     std::size_t end = digits_start;
     std::uint32_t number = 0;
     const std::uint32_t base = hex ? 16 : 10;
-    while (end < text.size() && (hex ? is_hex_digit(text[end]) : is_ascii_digit(text[end]))) {
+    const auto digit_at = [&](std::size_t i) -> std::optional<unsigned> {
+        if (hex)
+            return hex_digit_value(text[i]);
+        return is_ascii_digit(text[i]) ? std::optional<unsigned>(text[i] - '0') : std::nullopt;
+    };
+    for (std::optional<unsigned> digit; end < text.size() && (digit = digit_at(end)); ++end) {
         // Past the largest code point the value no longer matters, only that it is too large.
-        number = std::min<std::uint32_t>(number * base + hex_digit_value(text[end]), kLargestCodePoint + 1);
-        ++end;
+        number = std::min<std::uint32_t>(number * base + *digit, kLargestCodePoint + 1);
     }
     if (end == digits_start)
         return 0;

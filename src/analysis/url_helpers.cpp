@@ -39,31 +39,16 @@ std::string UrlFileName(std::string_view reference)
     return file_name;
 }
 
-namespace {
-
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-}
-
 std::string percent_decoded(std::string_view text)
 {
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size()) {
-            const int high = hex_value(text[i + 1]);
-            const int low = hex_value(text[i + 2]);
-            if (high >= 0 && low >= 0) {
-                decoded.push_back(static_cast<char>(high * 16 + low));
+            const auto high = hex_digit_value(text[i + 1]);
+            const auto low = hex_digit_value(text[i + 2]);
+            if (high && low) {
+                decoded.push_back(static_cast<char>(*high * 16 + *low));
                 i += 2;
                 continue;
             }

@@ -77,18 +77,18 @@ void ImageSaver::keep_download(std::size_t index, const platform::DownloadOutcom
     std::error_code size_error;
     const auto bytes = std::filesystem::file_size(temporary, size_error);
     m_images[index].bytes = size_error ? outcome.bytes : bytes;
-    std::string failure = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
+    Result moved = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
     std::error_code ignored;
-    if (!failure.empty() && std::filesystem::exists(m_folder / m_file_names[index], ignored)) {
+    if (!moved.ok() && std::filesystem::exists(m_folder / m_file_names[index], ignored)) {
         // A file that took the name meanwhile keeps it; the image takes the next free one.
         m_file_names[index] = m_names.take(image_file_name(m_images[index].address));
-        failure = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
+        moved = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
     }
-    if (failure.empty()) {
+    if (moved.ok()) {
         m_images[index].file = m_file_names[index];
         return;
     }
-    m_images[index].failure = failure;
+    m_images[index].failure = moved.failure_text();
     std::filesystem::remove(temporary, ignored);
 }
 
@@ -130,7 +130,7 @@ void ImageSaver::finish(std::size_t cancelled)
     for (const SavedImage& image : m_images)
         ++(image.file.empty() ? summary.failed : summary.saved);
     summary.failed -= cancelled;
-    summary.manifest_failure = platform::replace_file_contents(m_folder / m_manifest_name, {image_manifest(m_images)});
+    summary.manifest = platform::replace_file_contents(m_folder / m_manifest_name, {image_manifest(m_images)});
     m_finished.emit(summary);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/result.h"
 #include "platform/web_download.h"
 #include "views/image_manifest.h"
 #include "views/saved_image_names.h"
@@ -23,7 +24,7 @@ public:
         std::size_t saved = 0;
         std::size_t failed = 0;
         std::size_t cancelled = 0; // not saved, since the user cancelled
-        std::string manifest_failure; // empty when the manifest was written
+        Result manifest; // the manifest's write
     };
 
     ImageSaver(platform::WebSession& session, const std::vector<std::string>& addresses, std::filesystem::path folder);

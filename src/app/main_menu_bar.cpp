@@ -1,7 +1,5 @@
 #include "app/main_menu_bar.h"
 
-#include "app/window_actions.h"
-
 #include <giomm/action.h>
 #include <giomm/menuitem.h>
 
@@ -11,45 +9,25 @@ namespace quillet {
 
 namespace {
 
-struct ItemDesign {
-    const char* caption;
-    std::string action;
-};
-
 struct MenuDesign {
     Menu menu;
     const char* caption;
-    std::vector<ItemDesign> items;
 };
 
-const std::array<MenuDesign, 6>& menu_designs()
-{
-    static const std::array<MenuDesign, 6> designs{{
-        {Menu::File, "File", {{"Open", action::kOpen}, {"Exit", action::kExit}}},
-        {Menu::Go, "Go",
-         {{"Back", action::kBack},
-          {"Forward", action::kForward},
-          {"Stop", action::kStop},
-          {"Refresh", action::kRefresh},
-          {"Back a Directory", action::kUpDir},
-          {"Send Page to Browser Tab", action::kSendToBrowser}}},
-        {Menu::View, "View",
-         {{"Browser", action::view(0)},
-          {"Source Code", action::view(1)},
-          {"Images", action::view(2)},
-          {"Website", action::kWebsite}}},
-        {Menu::Tools, "Tools",
-         {{"Add program to IE Tools Menu", action::kToolsAdd},
-          {"Remove Program from IE Tools Menu", action::kToolsRemove}}},
-        {Menu::Help, "Help", {{"View Help", action::kHelp}}},
-        {Menu::About, "About", {{"About this software", action::kAbout}}},
-    }};
-    return designs;
-}
+constexpr std::array<MenuDesign, 6> kMenus{{
+    {Menu::File, "File"}, {Menu::Go, "Go"}, {Menu::View, "View"},
+    {Menu::Tools, "Tools"}, {Menu::Help, "Help"}, {Menu::About, "About"},
+}};
 
-const MenuDesign& design_of(Menu menu)
+// The commands with an entry in `menu`, in their menu's order.
+std::vector<const WindowCommand*> entries_of(Menu menu)
 {
-    return menu_designs()[static_cast<std::size_t>(menu)];
+    std::vector<const WindowCommand*> entries;
+    for (const WindowCommand& command : window_commands()) {
+        if (command.menu_entry && command.menu_entry->menu == menu)
+            entries.push_back(&command);
+    }
+    return entries;
 }
 
 // Menu labels treat "_" as the mark of an access key; captions have none, so every "_" is literal.
@@ -90,11 +68,11 @@ MainMenuBar::MainMenuBar()
     : Gtk::PopoverMenuBar(Gio::Menu::create()),
       m_menus(std::dynamic_pointer_cast<Gio::Menu>(get_menu_model()))
 {
-    for (const MenuDesign& design : menu_designs()) {
+    for (const MenuDesign& design : kMenus) {
         auto& menu_items = m_items[static_cast<std::size_t>(design.menu)];
         menu_items = Gio::Menu::create();
-        for (const ItemDesign& item : design.items)
-            menu_items->append_item(plain_item(item.caption, item.action));
+        for (const WindowCommand* command : entries_of(design.menu))
+            menu_items->append_item(plain_item(command->menu_entry->caption, command->action));
         m_menus->append_submenu(design.caption, menu_items);
     }
 }
@@ -115,7 +93,7 @@ std::string MainMenuBar::item_caption(Menu menu, int index) const
 
 bool MainMenuBar::choose(Menu menu, int index)
 {
-    if (index < 0 || index >= static_cast<int>(design_of(menu).items.size()))
+    if (index < 0 || index >= static_cast<int>(entries_of(menu).size()))
         return false;
     Glib::ustring name;
     Glib::VariantBase target;
@@ -125,7 +103,7 @@ bool MainMenuBar::choose(Menu menu, int index)
 
 std::string MainMenuBar::action_name(Menu menu, int index)
 {
-    return design_of(menu).items.at(static_cast<std::size_t>(index)).action;
+    return entries_of(menu).at(static_cast<std::size_t>(index))->action;
 }
 
 const Glib::RefPtr<Gio::Menu>& MainMenuBar::items(Menu menu) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/window_commands.h"
+
 #include <giomm/menu.h>
 #include <gtkmm/popovermenubar.h>
 
@@ -8,11 +10,9 @@
 
 namespace quillet {
 
-// The menus of the main window, left to right.
-enum class Menu { File, Go, View, Tools, Help, About };
-
-// The main window's menu bar. Each item runs a named action of the window it is in ("win.back"),
-// which also gives the item its enabled state.
+// The main window's menu bar, its items those of the window commands that have a menu entry. Each
+// item runs a named action of the window it is in ("win.back"), which also gives the item its
+// enabled state.
 class MainMenuBar : public Gtk::PopoverMenuBar {
 public:
     MainMenuBar();

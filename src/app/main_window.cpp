@@ -9,8 +9,6 @@
 #include "ui/program_settings.h"
 #include "ui/window_utilities.h"
 
-#include <gtkmm/label.h>
-
 #include <algorithm>
 #include <initializer_list>
 #include <utility>
@@ -19,7 +17,7 @@ namespace quillet {
 
 namespace {
 
-std::array<std::unique_ptr<platform::WebView>, kViewCount> create_views(platform::WebSession& session)
+WindowViews create_views(platform::WebSession& session)
 {
     using platform::ViewContent;
     auto browser = std::make_unique<platform::WebView>(session, ViewContent::LivePages);
@@ -28,11 +26,6 @@ std::array<std::unique_ptr<platform::WebView>, kViewCount> create_views(platform
     auto images = std::make_unique<platform::WebView>(session, ViewContent::GeneratedFiles, source_code.get());
     return {std::move(browser), std::move(source_code), std::move(images)};
 }
-
-struct TabDesign {
-    const char* caption;
-    const char* tooltip;
-};
 
 // The find bar lies over the top right corner of the views, as wide as it needs up to their width.
 Rect find_bar_rect(const Rect& views)
@@ -43,12 +36,6 @@ Rect find_bar_rect(const Rect& views)
     return {views.left + views.width - width, views.top, width, kHeight};
 }
 
-constexpr std::array<TabDesign, 3> kTabs{{
-    {"Browser", "Browser Identical to Internet Explorer"},
-    {"Source Code", "View the Source Code of the Current Page"},
-    {"Images", "Displays All Images and Links to Images on the Current Page"},
-}};
-
 }
 
 Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations registry, std::string start_page)
@@ -56,26 +43,23 @@ Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations r
       m_frame(Gtk::Orientation::VERTICAL),
       m_client_area(pixels_from_twips(kMinimumClientSize.width), pixels_from_twips(kMinimumClientSize.height),
                     pixels_from_twips(kDesignClientSize.width), pixels_from_twips(kDesignClientSize.height)),
-      cmbBack("go-previous-symbolic", "Back", "Back"),
-      cmdForward("go-next-symbolic", "Forward", "Forward"),
-      cmdStop("process-stop-symbolic", "Stop", "Stop"),
-      cmdRefresh("view-refresh-symbolic", "Refresh", "Refresh"),
-      cmdBackDir("go-up-symbolic", "Up Dir", "Go back 1 directory level"),
-      Command1("send-to-symbolic", "Send to IE", "Send Page to Browser Tab"),
-      cmdWebsite("web-browser-symbolic", "", ""),
-      cmdGo("go-jump-symbolic", "", "Go!"),
       m_folders(platform::program_folders(program_directory)),
       m_start_page(std::move(start_page)),
       m_work_files(m_folders.executable_directory),
       m_page_view_driver({wb(kBrowserView), wb(kSourceCodeView), wb(kImagesView)}, m_work_files, m_page_references,
                          m_cancellable),
-      m_registry(std::move(registry))
+      m_view_switcher(m_views, m_controls.TabStrip1),
+      m_find(m_views, m_view_switcher, m_controls.find_bar, m_actions),
+      m_image_saving(*this, m_session, m_page_references, m_controls.sb1, m_controls.pb1, m_progress, m_actions),
+      m_navigation(m_views, m_view_switcher, m_controls.txtUrl, m_page_view_driver, m_image_saving),
+      m_tools_menu(std::move(registry), m_folders, m_actions)
 {
     install_main_window_style(*this);
-    build_controls();
     put_controls();
     build_frame();
-    connect_signals();
+    add_actions();
+    connect_controls();
+    connect_views();
     Form_Load();
     // The first layout, for the window at its design size.
     place_controls(LayoutControls(outer_size_from_client(kDesignClientSize), design_layout_rects()));
@@ -84,54 +68,32 @@ Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations r
 Form1::~Form1()
 {
     m_cancellable->cancel();
-    for (sigc::connection& connection : m_loading_connections)
+    for (sigc::connection& connection : m_view_connections)
         connection.disconnect();
-}
-
-void Form1::build_controls()
-{
-    Text1.set_text("URL:");
-    Text1.set_editable(false);
-    Text1.set_can_focus(false);
-    Text1.add_css_class("caption");
-    build_tab_strip();
-    pb1.set_min_value(0.0);
-    pb1.set_max_value(100.0);
-    for (const char* offset : {GTK_LEVEL_BAR_OFFSET_LOW, GTK_LEVEL_BAR_OFFSET_HIGH, GTK_LEVEL_BAR_OFFSET_FULL})
-        pb1.remove_offset_value(offset);
-}
-
-void Form1::build_tab_strip()
-{
-    for (const TabDesign& tab : kTabs) {
-        auto* caption = Gtk::make_managed<Gtk::Label>(tab.caption);
-        caption->set_tooltip_text(tab.tooltip);
-        // The tab strip only selects: the views lie over its empty pages.
-        TabStrip1.append_page(*Gtk::make_managed<Gtk::Box>(), *caption);
-    }
 }
 
 // In drawing order: later controls lie over earlier ones, so the views cover the tab strip's pages
 // and the progress bar covers the status bar.
 void Form1::put_controls()
 {
-    const std::initializer_list<Gtk::Widget*> controls{&cmbBack, &cmdForward, &cmdStop, &cmdRefresh, &cmdBackDir,
-                                                       &Command1, &cmdWebsite, &Text1, &txtUrl, &cmdGo, &TabStrip1};
-    for (Gtk::Widget* control : controls)
+    MainWindowControls& c = m_controls;
+    for (Gtk::Widget* control : std::initializer_list<Gtk::Widget*>{&c.cmbBack, &c.cmdForward, &c.cmdStop, &c.cmdRefresh,
+                                                                    &c.cmdBackDir, &c.Command1, &c.cmdWebsite, &c.Text1,
+                                                                    &c.txtUrl, &c.cmdGo, &c.TabStrip1})
         m_form.put(*control, 0, 0);
     for (const auto& view : m_views)
         m_form.put(view->widget(), 0, 0);
-    m_form.put(sb1, 0, 0);
-    m_form.put(pb1, 0, 0);
-    m_form.put(find_bar, 0, 0);
+    m_form.put(c.sb1, 0, 0);
+    m_form.put(c.pb1, 0, 0);
+    m_form.put(c.find_bar, 0, 0);
 
-    place(cmbBack, kBackButtonRect);
-    place(cmdForward, kForwardButtonRect);
-    place(cmdStop, kStopButtonRect);
-    place(cmdRefresh, kRefreshButtonRect);
-    place(cmdBackDir, kUpDirButtonRect);
-    place(Command1, kSendToBrowserButtonRect);
-    place(Text1, kUrlCaptionRect);
+    place(c.cmbBack, kBackButtonRect);
+    place(c.cmdForward, kForwardButtonRect);
+    place(c.cmdStop, kStopButtonRect);
+    place(c.cmdRefresh, kRefreshButtonRect);
+    place(c.cmdBackDir, kUpDirButtonRect);
+    place(c.Command1, kSendToBrowserButtonRect);
+    place(c.Text1, kUrlCaptionRect);
 }
 
 void Form1::place(Gtk::Widget& control, const Rect& twips)
@@ -147,18 +109,9 @@ void Form1::build_frame()
 {
     m_client_area.set_expand(true);
     m_client_area.set_child(m_form);
-    m_frame.append(menu_bar);
+    m_frame.append(m_controls.menu_bar);
     m_frame.append(m_client_area);
     set_child(m_frame);
-}
-
-void Form1::connect_signals()
-{
-    add_actions();
-    connect_actions();
-    TabStrip1.property_page().signal_changed().connect(sigc::mem_fun(*this, &Form1::TabStrip1_Click));
-    m_client_area.signal_resize().connect(sigc::mem_fun(*this, &Form1::Form_Resize));
-    connect_browser_events();
 }
 
 void Form1::Form_Load()
@@ -167,14 +120,16 @@ void Form1::Form_Load()
         view->set_Silent(true);
     wb(kSourceCodeView).add_style_sheet(kSourceCodeStyleSheet);
     wb(kImagesView).add_style_sheet(kImagesStyleSheet);
-    add_images_view_menu_items();
+    wb(kImagesView).add_context_menu_item("Copy All Image Addresses",
+                                          [this] { activate_action(action::kCopyImageAddresses); });
+    wb(kImagesView).add_context_menu_item("Save All Images...", [this] { activate_action(action::kSaveImages); });
     SetIcon(*this, "AAA", IconScope::WindowAndOwner);
     const BrandIdentity& identity = brand_identity();
-    cmdWebsite.set_caption(website_button_caption(identity));
-    menu_bar.set_item_caption(Menu::View, 3, website_menu_caption(identity));
+    m_controls.cmdWebsite.set_caption(website_button_caption(identity));
+    m_controls.menu_bar.set_item_caption(Menu::View, 3, website_menu_caption(identity));
     set_title(main_window_caption(identity));
     prepare_work_files();
-    sb1.add_panel();
+    m_controls.sb1.add_panel();
     ShowSelectedView(kBrowserView);
     wb(kBrowserView).set_home_page(home_page());
 }
@@ -206,13 +161,13 @@ void Form1::prepare_work_files()
     if (choice.fell_back) {
         m_work_files_notice = "Cannot write in " + m_folders.work_directory->string() + ": work files are kept in " +
                               choice.directory.string();
-        sb1.set_notice("Work files: " + choice.directory.string(), m_work_files_notice);
+        m_controls.sb1.set_notice("Work files: " + choice.directory.string(), m_work_files_notice);
     }
     std::vector<std::string> failures = m_work_files.remove_leftovers();
     for (std::string& failure : m_work_files.create_missing())
         failures.push_back(std::move(failure));
     if (!failures.empty())
-        sb1.set_panel_text(1, failures.front());
+        m_controls.sb1.set_panel_text(1, failures.front());
 }
 
 // The user's "homePage" setting, otherwise the start page shipped with the program.
@@ -227,21 +182,40 @@ platform::WebView& Form1::wb(int index)
     return *m_views.at(static_cast<std::size_t>(index));
 }
 
+void Form1::ShowSelectedView(int index)
+{
+    m_view_switcher.ShowSelectedView(index);
+}
+
+void Form1::SelectView(int index)
+{
+    m_view_switcher.SelectView(index);
+}
+
+// Runs on every size the client area is given, the first one included. The rectangles follow from
+// the size alone, so an unchanged size places nothing and queues no further layout.
+void Form1::Form_Resize(int client_width, int client_height)
+{
+    const LayoutRects rects = LayoutControls(outer_size_from_client_pixels({client_width, client_height}), m_layout);
+    if (rects != m_layout)
+        place_controls(rects);
+}
+
 void Form1::place_controls(const LayoutRects& rects)
 {
-    place(TabStrip1, rects.tab_strip);
+    place(m_controls.TabStrip1, rects.tab_strip);
     for (const auto& view : m_views)
         place(view->widget(), rects.views);
-    place(sb1, rects.status_bar);
-    while (sb1.panel_count() < 2)
-        sb1.add_panel();
-    sb1.set_panel_width(1, pixels_from_twips(rects.status_panel1_width));
-    sb1.set_panel_width(2, pixels_from_twips(rects.status_panel2_width));
-    place(pb1, rects.progress_bar);
-    place(txtUrl, rects.address_box);
-    place(cmdGo, rects.go_button);
-    place(cmdWebsite, rects.website_button);
-    place(find_bar, find_bar_rect(rects.views));
+    place(m_controls.sb1, rects.status_bar);
+    while (m_controls.sb1.panel_count() < 2)
+        m_controls.sb1.add_panel();
+    m_controls.sb1.set_panel_width(1, pixels_from_twips(rects.status_panel1_width));
+    m_controls.sb1.set_panel_width(2, pixels_from_twips(rects.status_panel2_width));
+    place(m_controls.pb1, rects.progress_bar);
+    place(m_controls.txtUrl, rects.address_box);
+    place(m_controls.cmdGo, rects.go_button);
+    place(m_controls.cmdWebsite, rects.website_button);
+    place(m_controls.find_bar, find_bar_rect(rects.views));
     m_layout = rects;
 }
 

@@ -1,10 +1,9 @@
 #include "app/main_window.h"
 
-#include "platform/executable_resource.h"
-#include "platform/user_directories.h"
 #include "ui/brand_identity.h"
 #include "ui/program_settings.h"
 #include "ui/show_help_setting.h"
+#include "ui/website_launcher.h"
 #include "ui/window_utilities.h"
 
 #include <gtkmm/dialog.h>
@@ -39,23 +38,6 @@ ProgramSettings program_settings()
 
 }
 
-RegistryLocations program_registry_locations()
-{
-    return registry_locations(brand_identity().ProductTitle, platform::user_config_directory());
-}
-
-void Form1::mnuFileItem_Click(int index)
-{
-    switch (index) {
-    case 0:
-        show_open_file_dialog();
-        break;
-    case 1:
-        close(); // unloads the window through Form_Unload
-        break;
-    }
-}
-
 void Form1::show_open_file_dialog()
 {
     if (!m_open_file_dialog) {
@@ -84,35 +66,9 @@ void Form1::open_local_file(const std::filesystem::path& path)
     wb(kBrowserView).Navigate2(path.string());
 }
 
-// Each item runs the action of its button, so it is enabled when the button is; other indexes do
-// nothing.
-void Form1::mnuGoItem_Click(int index)
+void Form1::save_all_images(const std::filesystem::path& folder)
 {
-    menu_bar.choose(Menu::Go, index);
-}
-
-void Form1::mnuToolsItem_Click(int index)
-{
-    switch (index) {
-    case 0:
-        set_tools_menu_state(AddToToolsMenu(m_registry, tools_menu_program()));
-        break;
-    case 1:
-        set_tools_menu_state(RemoveFromToolsMenu(m_registry));
-        break;
-    }
-}
-
-ToolsMenuProgram Form1::tools_menu_program() const
-{
-    return {brand_identity().ProductTitle, m_folders.executable_directory,
-            platform::running_executable().filename().string(), m_folders.files};
-}
-
-void Form1::set_tools_menu_state(const ToolsMenuState& state)
-{
-    m_actions.set_enabled(action::kToolsAdd, state.add_enabled);
-    m_actions.set_enabled(action::kToolsRemove, state.remove_enabled);
+    m_image_saving.save_all_images(folder);
 }
 
 // An open help window comes up again as it is; a closed one, or one that found no help file, is
@@ -132,6 +88,12 @@ void Form1::mnuAboutItem_Click()
             m_about_window->show_notice(m_work_files_notice);
     }
     show_modeless(*m_about_window);
+}
+
+void Form1::cmdWebsite_Click()
+{
+    WebTarget = "Website";
+    load_website_launcher(LauncherDisplay::Hidden);
 }
 
 void Form1::show_help_at_startup()

@@ -22,7 +22,7 @@ void Form1::Form_Unload()
 {
     m_help_window.reset();
     m_splash.reset();
-    cmdStop_Click();
+    m_navigation.cmdStop_Click();
     // A launcher shown from the About window gets its second: the program then ends when its last
     // window has closed, as the application does by itself.
     if (website_launcher_visible())

@@ -3,8 +3,6 @@
 #include "platform/trace.h"
 #include "views/page_views_update.h"
 
-#include <sigc++/adaptors/bind.h>
-
 #include <utility>
 #include <vector>
 
@@ -46,11 +44,6 @@ PageViewDriver::PageViewDriver(PageViews views, const WorkFiles& files, PageRefe
 {
     m_window_cancelled_handler =
         m_window_cancellable->connect(sigc::mem_fun(*this, &PageViewDriver::cancel_waiting_run));
-    m_views.browser.DownloadComplete().connect(sigc::mem_fun(*this, &PageViewDriver::RefreshPageViews));
-    m_views.source_code.DownloadComplete().connect(
-        sigc::bind(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded), GeneratedView::SourceCode));
-    m_views.images.DownloadComplete().connect(
-        sigc::bind(sigc::mem_fun(*this, &PageViewDriver::generated_view_loaded), GeneratedView::Images));
 }
 
 PageViewDriver::~PageViewDriver()
@@ -85,8 +78,10 @@ void PageViewDriver::page_arrived(platform::PageContent page)
 {
     m_waiting_run.reset();
     platform::trace_step("page read", std::chrono::steady_clock::now() - m_run_start);
-    const std::string base_address = page.base_address.empty() ? m_views.browser.LocationURL() : page.base_address;
-    PageViewsUpdate update = update_page_views(m_files, page.body_html.value_or(""), base_address);
+    const auto engine_base_address =
+        page.base_address.empty() ? std::nullopt : std::optional<std::string_view>(page.base_address);
+    PageViewsUpdate update =
+        update_page_views(m_files, page.body_html.value_or(""), m_views.browser.LocationURL(), engine_base_address);
     for (const RunStep& step : update.steps)
         platform::trace_step(step.name, step.duration);
     m_references = std::move(update.references);

@@ -22,7 +22,8 @@ struct PageViews {
 };
 
 // Rebuilds the "Source Code" and "Images" views for the page of the "Browser" view, after each of
-// its downloads and when asked. The page text arrives asynchronously; a run asked for while
+// its downloads (the window connects RefreshPageViews and generated_view_loaded to the views'
+// DownloadComplete) and when asked. The page text arrives asynchronously; a run asked for while
 // another still waits for it takes its place, so runs never interleave and the views end showing
 // the latest page. With G_MESSAGES_DEBUG=Quillet each step of a run is logged with its duration.
 class PageViewDriver : public sigc::trackable {
@@ -44,14 +45,16 @@ public:
     // finishes loading, after the views' own status texts.
     sigc::signal<void(const std::string& message)>& run_notice() { return m_run_notice; }
 
+    enum class GeneratedView { SourceCode, Images };
+    // A generated view has finished loading.
+    void generated_view_loaded(GeneratedView view);
+
 private:
     void cancel_waiting_run();
     void page_arrived(platform::PageContent page);
-    enum class GeneratedView { SourceCode, Images };
 
     void show_generated_pages();
     void show_generated_page(GeneratedView view);
-    void generated_view_loaded(GeneratedView view);
 
     PageViews m_views;
     const WorkFiles& m_files;

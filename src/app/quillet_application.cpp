@@ -11,7 +11,7 @@
 namespace quillet {
 
 QuilletApplication::QuilletApplication(std::filesystem::path program_directory, StartupOptions options)
-    : m_application(Gtk::Application::create("", Gio::Application::Flags::NON_UNIQUE)),
+    : m_application(Gtk::Application::create(QUILLET_APPLICATION_ID, Gio::Application::Flags::NON_UNIQUE)),
       m_program_directory(std::move(program_directory)),
       m_options(std::move(options))
 {

@@ -20,28 +20,29 @@ std::string local_name(std::string_view name)
 
 }
 
-std::string action::view(int index)
-{
-    return std::string(kView) + "(" + std::to_string(index) + ")";
-}
-
 WindowActions::WindowActions() : m_group(Gio::SimpleActionGroup::create()) {}
 
-void WindowActions::add(const char* name, const sigc::slot<void()>& activate)
+void WindowActions::add(const std::string& name, const sigc::slot<void()>& activate)
 {
-    m_group->add_action(local_name(name), activate);
+    const std::size_t open = name.find('(');
+    if (open == std::string::npos) {
+        m_group->add_action(local_name(name), activate);
+        return;
+    }
+    auto& targets = m_targets[local_name(name)];
+    if (targets.empty()) {
+        auto action = Gio::SimpleAction::create(local_name(name), Glib::VARIANT_TYPE_INT32);
+        action->signal_activate().connect([&targets](const Glib::VariantBase& parameter) {
+            const int value = Glib::VariantBase::cast_dynamic<Glib::Variant<int>>(parameter).get();
+            if (const auto found = targets.find(value); found != targets.end())
+                found->second();
+        });
+        m_group->add_action(action);
+    }
+    targets[std::stoi(name.substr(open + 1))] = activate;
 }
 
-void WindowActions::add_with_index(const char* name, const sigc::slot<void(int)>& activate)
-{
-    auto action = Gio::SimpleAction::create(local_name(name), Glib::VARIANT_TYPE_INT32);
-    action->signal_activate().connect([activate](const Glib::VariantBase& parameter) {
-        activate(Glib::VariantBase::cast_dynamic<Glib::Variant<int>>(parameter).get());
-    });
-    m_group->add_action(action);
-}
-
-void WindowActions::set_enabled(const char* name, bool enabled)
+void WindowActions::set_enabled(const std::string& name, bool enabled)
 {
     std::dynamic_pointer_cast<Gio::SimpleAction>(m_group->lookup_action(local_name(name)))->set_enabled(enabled);
 }

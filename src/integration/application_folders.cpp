@@ -59,7 +59,7 @@ std::optional<fs::path> install_application_file(const std::vector<fs::path>& fo
     for (const fs::path& folder : folders) {
         const fs::path file = folder / file_name;
         std::error_code error;
-        if (make_folder(folder) && platform::replace_file_contents(file, {text}).empty()) {
+        if (make_folder(folder) && platform::replace_file_contents(file, {text}).ok()) {
             fs::permissions(file, kEveryoneReads, error);
             return file;
         }

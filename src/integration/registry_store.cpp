@@ -84,7 +84,7 @@ bool RegistryStore::change(RegistryRoot root, const std::function<bool(RegistryK
     fs::create_directories(file.parent_path(), error);
     if (error)
         return false;
-    return platform::replace_file_contents(file, {registry_text(*keys)}).empty();
+    return platform::replace_file_contents(file, {registry_text(*keys)}).ok();
 }
 
 bool RegistryStore::create_key(RegistryRoot root, std::string_view key_path)

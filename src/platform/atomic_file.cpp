@@ -11,9 +11,9 @@ namespace quillet::platform {
 
 namespace {
 
-std::string failure(const std::filesystem::path& path, int error_number)
+Result failure(const std::filesystem::path& path, int error_number)
 {
-    return "cannot write " + path.string() + ": " + std::strerror(error_number);
+    return Result::failure("cannot write " + path.string() + ": " + std::strerror(error_number));
 }
 
 bool write_all(int fd, std::string_view content)
@@ -55,7 +55,7 @@ bool is_temporary_name_character(char c)
 
 }
 
-std::string replace_file_contents(const std::filesystem::path& path, std::initializer_list<std::string_view> parts,
+Result replace_file_contents(const std::filesystem::path& path, std::initializer_list<std::string_view> parts,
                                   Durability durability)
 {
     std::string temporary = path.string() + std::string(kTemporarySuffix);
@@ -79,7 +79,7 @@ std::string replace_file_contents(const std::filesystem::path& path, std::initia
         ::unlink(temporary.c_str());
         return failure(path, rename_error);
     }
-    return {};
+    return Result::success();
 }
 
 bool is_temporary_file_for(const std::filesystem::path& candidate, const std::filesystem::path& target)

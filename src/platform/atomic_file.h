@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result.h"
+
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -15,8 +17,8 @@ enum class Durability {
 // Replaces the whole content of `path` in one step with `parts` written one after the other: they
 // go to a temporary file in the same directory, which is then renamed over `path`. A crash or a
 // full disk leaves either the old content or the new one, never a torn file.
-// Returns an empty string on success, otherwise a message that names the file.
-std::string replace_file_contents(const std::filesystem::path& path, std::initializer_list<std::string_view> parts,
+// A failure's text names the file.
+Result replace_file_contents(const std::filesystem::path& path, std::initializer_list<std::string_view> parts,
                                   Durability durability = Durability::Synced);
 
 // True when `candidate` is named like the temporary files that replacing `target` makes: a run

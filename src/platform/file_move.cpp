@@ -8,21 +8,21 @@
 
 namespace quillet::platform {
 
-std::string move_file_without_replacing(const std::filesystem::path& from, const std::filesystem::path& to)
+Result move_file_without_replacing(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return {};
+        return Result::success();
     int error_number = errno;
     // Some file systems cannot rename without replacing: there, look first.
     if (error_number == EINVAL || error_number == ENOSYS) {
         if (::access(to.c_str(), F_OK) == 0)
             error_number = EEXIST;
         else if (std::rename(from.c_str(), to.c_str()) == 0)
-            return {};
+            return Result::success();
         else
             error_number = errno;
     }
-    return "cannot save " + to.string() + ": " + std::strerror(error_number);
+    return Result::failure("cannot save " + to.string() + ": " + std::strerror(error_number));
 }
 
 }

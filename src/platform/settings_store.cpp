@@ -89,7 +89,7 @@ bool SettingsStore::set(const std::string& application, const std::string& secti
 
     gsize length = 0;
     const GCharPtr data(g_key_file_to_data(file.get(), &length, nullptr));
-    return replace_file_contents(path, {std::string_view(data.get(), length)}).empty();
+    return replace_file_contents(path, {std::string_view(data.get(), length)}).ok();
 }
 
 std::filesystem::path SettingsStore::file_of(const std::string& application) const

@@ -1,5 +1,6 @@
 #include "platform/typed_address.h"
 
+#include "analysis/ascii_text.h"
 #include "platform/glib_ptr.h"
 #include "platform/string_conversions.h"
 
@@ -12,14 +13,6 @@ namespace quillet::platform {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n";
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 bool is_scheme(std::string_view text)
 {
@@ -46,7 +39,7 @@ bool has_scheme(std::string_view address)
 
 std::string uri_from_typed_address(std::string_view typed)
 {
-    const auto address = trimmed(typed);
+    const auto address = trimmed(typed, kBlanks);
     if (address.empty())
         return {};
     if (has_scheme(address))

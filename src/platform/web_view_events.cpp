@@ -5,11 +5,6 @@ namespace quillet::platform {
 
 namespace {
 
-WebView::Impl& impl_of(gpointer data)
-{
-    return *static_cast<WebView::Impl*>(data);
-}
-
 std::string escaped(const std::string& text)
 {
     return to_string(GCharPtr(g_markup_escape_text(text.c_str(), -1)));

@@ -48,6 +48,12 @@ struct WebView::Impl {
     std::vector<SignalConnection> connections;
 };
 
+// The view an engine handler was connected for: its user data.
+inline WebView::Impl& impl_of(gpointer data)
+{
+    return *static_cast<WebView::Impl*>(data);
+}
+
 // The handlers of the engine's load, progress, title and pointer signals (web_view_events.cpp).
 void connect_load_events(WebView::Impl& impl);
 

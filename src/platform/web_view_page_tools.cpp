@@ -8,11 +8,6 @@ namespace {
 constexpr guint kMaxFindMatches = 10000;
 constexpr guint kFindOptions = WEBKIT_FIND_OPTIONS_CASE_INSENSITIVE | WEBKIT_FIND_OPTIONS_WRAP_AROUND;
 
-WebView::Impl& impl_of(gpointer data)
-{
-    return *static_cast<WebView::Impl*>(data);
-}
-
 void on_counted_matches(WebKitFindController*, guint matches, gpointer data)
 {
     impl_of(data).find_result.emit(matches);

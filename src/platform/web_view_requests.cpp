@@ -5,11 +5,6 @@ namespace quillet::platform {
 
 namespace {
 
-WebView::Impl& impl_of(gpointer data)
-{
-    return *static_cast<WebView::Impl*>(data);
-}
-
 // Answers script dialogs unseen: alerts are dismissed, questions declined, and leaving a page is
 // always allowed, so a silent view can never be held on a page by its script.
 gboolean on_script_dialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer data)

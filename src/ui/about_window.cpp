@@ -1,6 +1,6 @@
 #include "ui/about_window.h"
 
-#include "app/layout_controls.h"
+#include "ui/twips.h"
 #include "ui/brand_texts.h"
 #include "ui/website_launcher.h"
 #include "ui/window_utilities.h"

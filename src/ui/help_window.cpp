@@ -1,6 +1,6 @@
 #include "ui/help_window.h"
 
-#include "app/layout_controls.h"
+#include "ui/twips.h"
 #include "ui/brand_identity.h"
 #include "ui/file_exists.h"
 #include "ui/program_settings.h"

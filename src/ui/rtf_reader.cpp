@@ -1,8 +1,8 @@
 #include "ui/rtf_reader.h"
 
+#include "analysis/unicode_text.h"
 #include "ui/rtf_control_words.h"
 #include "ui/rtf_tables.h"
-#include "ui/rtf_text_encoding.h"
 #include "ui/rtf_tokenizer.h"
 
 #include <algorithm>
@@ -12,6 +12,12 @@
 namespace quillet {
 
 namespace {
+
+// The help file is written in Windows-1252; its unassigned bytes show as U+FFFD.
+char32_t character_of_byte(unsigned char byte)
+{
+    return windows_1252_character(byte).value_or(kReplacementCharacter);
+}
 
 // Deeper groups still show their text but share the format of the last tracked group.
 constexpr std::size_t kMaxGroupDepth = 256;
@@ -118,11 +124,11 @@ private:
             control_symbol(token.symbol);
             break;
         case RtfToken::Kind::HexByte:
-            emit(windows_1252_character(token.byte));
+            emit(character_of_byte(token.byte));
             break;
         case RtfToken::Kind::Text:
             for (const char c : token.text)
-                emit(windows_1252_character(static_cast<unsigned char>(c)));
+                emit(character_of_byte(static_cast<unsigned char>(c)));
             break;
         case RtfToken::Kind::End:
             break;

@@ -1,6 +1,7 @@
 #include "ui/rtf_tables.h"
 
-#include "ui/rtf_text_encoding.h"
+#include "analysis/ascii_text.h"
+#include "analysis/unicode_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,14 +12,6 @@ namespace {
 
 // A corrupt table may not grow without end.
 constexpr std::size_t kMaxEntries = 4096;
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 }
 
@@ -41,7 +34,7 @@ void RtfFontTable::add(char32_t character)
 void RtfFontTable::end_entry()
 {
     if (m_entry_index && (m_families.size() < kMaxEntries || m_families.contains(*m_entry_index)))
-        m_families[*m_entry_index] = trimmed(m_entry_name);
+        m_families[*m_entry_index] = std::string(trimmed(m_entry_name, " "));
     m_entry_index.reset();
     m_entry_name.clear();
 }

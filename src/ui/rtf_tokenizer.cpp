@@ -1,5 +1,7 @@
 #include "ui/rtf_tokenizer.h"
 
+#include "analysis/ascii_text.h"
+
 #include <algorithm>
 
 namespace quillet {
@@ -7,32 +9,6 @@ namespace quillet {
 namespace {
 
 constexpr int kParameterLimit = 1'000'000'000;
-
-bool is_letter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool is_line_break(char c)
-{
-    return c == '\r' || c == '\n';
-}
-
-std::optional<unsigned char> hex_digit(char c)
-{
-    if (is_digit(c))
-        return static_cast<unsigned char>(c - '0');
-    if (c >= 'a' && c <= 'f')
-        return static_cast<unsigned char>(c - 'a' + 10);
-    if (c >= 'A' && c <= 'F')
-        return static_cast<unsigned char>(c - 'A' + 10);
-    return std::nullopt;
-}
 
 }
 
@@ -76,7 +52,7 @@ RtfToken RtfTokenizer::control()
     if (m_position == m_input.size())
         return {};
     const char c = m_input[m_position];
-    if (is_letter(c))
+    if (is_ascii_letter(c))
         return control_word();
     ++m_position;
     if (c == '\'')
@@ -87,7 +63,7 @@ RtfToken RtfTokenizer::control()
 RtfToken RtfTokenizer::control_word()
 {
     const std::size_t start = m_position;
-    while (m_position < m_input.size() && is_letter(m_input[m_position]))
+    while (m_position < m_input.size() && is_ascii_letter(m_input[m_position]))
         ++m_position;
     RtfToken token{.kind = RtfToken::Kind::ControlWord, .text = m_input.substr(start, m_position - start)};
     token.parameter = parameter();
@@ -99,13 +75,13 @@ RtfToken RtfTokenizer::control_word()
 std::optional<int> RtfTokenizer::parameter()
 {
     const bool negative = m_position + 1 < m_input.size() && m_input[m_position] == '-'
-                          && is_digit(m_input[m_position + 1]);
+                          && is_ascii_digit(m_input[m_position + 1]);
     if (negative)
         ++m_position;
-    if (m_position == m_input.size() || !is_digit(m_input[m_position]))
+    if (m_position == m_input.size() || !is_ascii_digit(m_input[m_position]))
         return std::nullopt;
     long long value = 0;
-    for (; m_position < m_input.size() && is_digit(m_input[m_position]); ++m_position)
+    for (; m_position < m_input.size() && is_ascii_digit(m_input[m_position]); ++m_position)
         value = std::min<long long>(kParameterLimit, value * 10 + (m_input[m_position] - '0'));
     return static_cast<int>(negative ? -value : value);
 }
@@ -115,8 +91,8 @@ RtfToken RtfTokenizer::hex_byte()
     const RtfToken broken{.kind = RtfToken::Kind::ControlSymbol, .symbol = '\''};
     if (m_position + 1 >= m_input.size())
         return broken;
-    const auto high = hex_digit(m_input[m_position]);
-    const auto low = hex_digit(m_input[m_position + 1]);
+    const auto high = hex_digit_value(m_input[m_position]);
+    const auto low = hex_digit_value(m_input[m_position + 1]);
     if (!high || !low)
         return broken;
     m_position += 2;

@@ -1,5 +1,7 @@
 #include "ui/show_help_setting.h"
 
+#include "analysis/ascii_text.h"
+
 #include <charconv>
 
 namespace quillet {
@@ -8,17 +10,9 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\f\v";
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 std::optional<long long> whole_number(std::string_view text)
 {
-    text = trimmed(text);
+    text = trimmed(text, kBlanks);
     if (text.starts_with('+'))
         text.remove_prefix(1);
     long long number = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result.h"
+
 #include <cstddef>
 #include <string>
 
@@ -15,7 +17,7 @@ struct GeneratedPage {
 // What writing a generated page to its work file came to.
 struct GeneratedPageWrite {
     std::size_t left_out = 0;
-    std::string failure; // empty when the file was written
+    Result written;
 };
 
 }

@@ -6,8 +6,8 @@ std::vector<std::string> PageViewsOutput::ResetWorkFiles() const
 {
     std::vector<std::string> failures;
     for (const WorkFile file : {WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::Browser, WorkFile::Images}) {
-        if (std::string failure = write(file, {}); !failure.empty())
-            failures.push_back(std::move(failure));
+        if (const Result written = write(file, {}); !written.ok())
+            failures.push_back(written.failure_text());
     }
     return failures;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/result.h"
 #include "views/work_file.h"
 
 #include <string>
@@ -14,9 +15,8 @@ class PageViewsOutput {
 public:
     virtual ~PageViewsOutput() = default;
 
-    // Replaces the whole of `file` with `text`. Returns an empty string on success, otherwise a
-    // message that names the file.
-    virtual std::string write(WorkFile file, std::string_view text) const = 0;
+    // Replaces the whole of `file` with `text`. A failure's text names the file.
+    virtual Result write(WorkFile file, std::string_view text) const = 0;
 
     // Empties the scratch files "checkImages.txt", "checkImagesClean.txt", "browser.txt",
     // "images.htm", in that order.

@@ -1,5 +1,6 @@
 #include "views/page_views_update.h"
 
+#include "analysis/base_address.h"
 #include "analysis/image_link_scanner.h"
 #include "analysis/image_tag_scanner.h"
 #include "views/image_page.h"
@@ -11,10 +12,10 @@ namespace quillet {
 
 namespace {
 
-void note_failure(std::vector<std::string>& failures, std::string failure)
+void note_failure(std::vector<std::string>& failures, const Result& result)
 {
-    if (!failure.empty())
-        failures.push_back(std::move(failure));
+    if (!result.ok())
+        failures.push_back(result.failure_text());
 }
 
 // Times the steps of one run one after the other.
@@ -53,10 +54,12 @@ PageScan scan_page(std::string_view page_text, std::string_view base_address)
 }
 
 PageViewsUpdate update_page_views(const PageViewsOutput& output, std::string_view page_text,
-                                  std::string_view base_address)
+                                  std::string_view page_address, std::optional<std::string_view> engine_base_address)
 {
     PageViewsUpdate update;
     StepClock clock(update.steps);
+    const std::string base_address =
+        engine_base_address ? std::string(*engine_base_address) : document_base_address(page_text, page_address);
     PageScan scan = scan_page(page_text, base_address);
     update.references = std::move(scan.references);
     update.left_out.references = scan.left_out;
@@ -64,13 +67,13 @@ PageViewsUpdate update_page_views(const PageViewsOutput& output, std::string_vie
 
     GeneratedPageWrite image_page = WriteImagePage(output, update.references.image_tags, page_text.size());
     update.left_out.images = image_page.left_out;
-    note_failure(update.failures, std::move(image_page.failure));
+    note_failure(update.failures, image_page.written);
     clock.step_done("image page");
     update.left_out.links = write_source_page(output, page_text, update.references, update.failures);
     clock.step_done("source page");
 
     for (std::string& failure : output.ResetWorkFiles())
-        note_failure(update.failures, std::move(failure));
+        update.failures.push_back(std::move(failure));
     clock.step_done("reset of the scratch files");
     return update;
 }

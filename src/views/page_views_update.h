@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,12 @@ struct PageViewsUpdate {
 // are reset. A file that cannot be written keeps its former content and the remaining steps still
 // run. Each generated page is built, written and let go before the next, so that a run holds at
 // most one of them.
+//
+// The base address is `engine_base_address` where the caller has it from the engine, which reads
+// the document's head (the window: the body it hands over holds none); otherwise the first
+// `<base href>` of the text, resolved against `page_address`, or the page address itself.
 PageViewsUpdate update_page_views(const PageViewsOutput& output, std::string_view page_text,
-                                  std::string_view base_address);
+                                  std::string_view page_address,
+                                  std::optional<std::string_view> engine_base_address = std::nullopt);
 
 }

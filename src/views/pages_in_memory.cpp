@@ -2,10 +2,10 @@
 
 namespace quillet {
 
-std::string PagesInMemory::write(WorkFile file, std::string_view text) const
+Result PagesInMemory::write(WorkFile file, std::string_view text) const
 {
     m_texts[static_cast<std::size_t>(file)].assign(text);
-    return {};
+    return Result::success();
 }
 
 const std::string& PagesInMemory::text_of(WorkFile file) const

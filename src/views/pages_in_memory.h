@@ -9,7 +9,7 @@ namespace quillet {
 // Keeps the last text a run wrote to each work file, without the disk.
 class PagesInMemory : public PageViewsOutput {
 public:
-    std::string write(WorkFile file, std::string_view text) const override;
+    Result write(WorkFile file, std::string_view text) const override;
 
     const std::string& text_of(WorkFile file) const;
 

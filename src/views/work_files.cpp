@@ -43,7 +43,7 @@ bool can_create_files_in(const std::filesystem::path& directory)
 {
     std::random_device random;
     const auto probe = directory / (".quillet-probe-" + std::to_string(random()));
-    if (!platform::replace_file_contents(probe, {kLineEnd}, platform::Durability::Unsynced).empty())
+    if (!platform::replace_file_contents(probe, {kLineEnd}, platform::Durability::Unsynced).ok())
         return false;
     std::error_code ignored;
     std::filesystem::remove(probe, ignored);
@@ -93,7 +93,7 @@ std::vector<std::string> WorkFiles::create_missing() const
 
 // Unsynced: every load rebuilds the work files, so a power loss costs nothing the next load does
 // not make again.
-std::string WorkFiles::write(WorkFile file, std::string_view text) const
+Result WorkFiles::write(WorkFile file, std::string_view text) const
 {
     return platform::replace_file_contents(path(file), {text, kLineEnd}, platform::Durability::Unsynced);
 }

@@ -27,7 +27,7 @@ public:
     std::vector<std::string> remove_leftovers() const;
 
     // Writes `text` followed by CR LF.
-    std::string write(WorkFile file, std::string_view text) const override;
+    Result write(WorkFile file, std::string_view text) const override;
 
 private:
     bool is_leftover(const std::filesystem::path& candidate) const;

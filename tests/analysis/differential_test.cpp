@@ -3,12 +3,11 @@
 #include "page_generator.h"
 #include "reference/reference_scanners.h"
 #include "reference_printer.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace quillet {
 namespace {
@@ -65,10 +64,7 @@ class SavedPages : public testing::TestWithParam<SavedPage> { };
 
 std::string read_page(const std::string& file_name)
 {
-    std::ifstream in(std::filesystem::path(QUILLET_ANALYSIS_PAGES_DIR) / file_name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return test::read_file(std::filesystem::path(QUILLET_ANALYSIS_PAGES_DIR) / file_name);
 }
 
 TEST_P(SavedPages, GiveTheLiteralLists)

@@ -3,7 +3,6 @@
 #include "platform/typed_address.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace quillet::test {
 
@@ -12,14 +11,6 @@ std::string write_page(const std::filesystem::path& file, const std::string& tit
     std::ofstream(file) << "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" << title
                         << "</title></head><body>" << body << "</body></html>\n";
     return platform::uri_from_file_path(file);
-}
-
-std::string read_file(const std::filesystem::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    std::ostringstream content;
-    content << stream.rdbuf();
-    return content.str();
 }
 
 std::filesystem::path copy_built_program(const std::filesystem::path& directory)

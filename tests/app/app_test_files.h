@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/test_files.h"
+
 #include <filesystem>
 #include <string>
 
@@ -7,8 +9,6 @@ namespace quillet::test {
 
 // Writes a small HTML page and returns its file URI.
 std::string write_page(const std::filesystem::path& file, const std::string& title, const std::string& body);
-
-std::string read_file(const std::filesystem::path& file);
 
 // Copies the built quillet executable and the files it expects beside it into `directory`;
 // returns the copied executable.

@@ -44,8 +44,8 @@ TEST_P(ProgressBar, EndsWithTheStatedMaximumAndValue)
 {
     for (const ProgressReport& report : GetParam().reports)
         window().wb(report.view).ProgressChange().emit(report.progress, report.maximum);
-    EXPECT_DOUBLE_EQ(window().pb1.get_max_value(), GetParam().maximum);
-    EXPECT_FLOAT_EQ(static_cast<float>(window().pb1.get_value()), static_cast<float>(GetParam().value));
+    EXPECT_DOUBLE_EQ(controls().pb1.get_max_value(), GetParam().maximum);
+    EXPECT_FLOAT_EQ(static_cast<float>(controls().pb1.get_value()), static_cast<float>(GetParam().value));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,14 +61,15 @@ class BrowserEvents : public BrowsingWindow {};
 TEST_F(BrowserEvents, ProgressBarFollowsALoadAndEndsEmpty)
 {
     std::vector<double> values;
-    window().pb1.property_value().signal_changed().connect([&] { values.push_back(window().pb1.get_value()); });
+    Gtk::LevelBar& progress_bar = controls().pb1;
+    progress_bar.property_value().signal_changed().connect([&] { values.push_back(progress_bar.get_value()); });
     enter_address(serve_page("/page.html", "Page", "<p>page</p>"));
     ASSERT_TRUE(wait_for_page_views());
 
     ASSERT_FALSE(values.empty());
     EXPECT_DOUBLE_EQ(*std::max_element(values.begin(), values.end()), 100.0);
-    EXPECT_DOUBLE_EQ(window().pb1.get_max_value(), 100.0);
-    EXPECT_FLOAT_EQ(static_cast<float>(window().pb1.get_value()), 0.01F);
+    EXPECT_DOUBLE_EQ(controls().pb1.get_max_value(), 100.0);
+    EXPECT_FLOAT_EQ(static_cast<float>(controls().pb1.get_value()), 0.01F);
 }
 
 TEST_F(BrowserEvents, TitleChangeInTheImagesViewLeavesCaptionAndAddressBox)
@@ -84,7 +85,7 @@ TEST_F(BrowserEvents, TitleChangeInTheImagesViewLeavesCaptionAndAddressBox)
     test::pump_for(kSettleTime);
 
     EXPECT_EQ(std::string(window().get_title()), caption);
-    EXPECT_EQ(window().txtUrl.get_text().raw(), page);
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), page);
 }
 
 // The page moves on by itself, as a followed link would; the address box and caption follow it.
@@ -96,11 +97,11 @@ TEST_F(BrowserEvents, AddressBoxAndCaptionFollowThePageOverWhatIsBeingTyped)
                    "</head><body>start</body></html>");
     enter_address(m_server.address("/start.html"));
     ASSERT_TRUE(wait_for_page_views());
-    window().txtUrl.set_text("something being typed");
+    controls().txtUrl.set_text("something being typed");
 
     ASSERT_TRUE(wait_for_page_views());
     EXPECT_EQ(window().wb(kBrowserView).LocationURL(), target);
-    EXPECT_EQ(window().txtUrl.get_text().raw(), target);
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), target);
     EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), target));
 }
 
@@ -126,10 +127,10 @@ TEST_F(BrowserEvents, FailedLoadSaysWhatFailedAndTheProgramKeepsWorking)
     EXPECT_NE(body.find(error), std::string::npos) << body;
     EXPECT_NE(body.find(unreachable), std::string::npos) << body;
     EXPECT_NE(work_file(WorkFile::Source).find(error), std::string::npos) << "the error page's source is shown";
-    EXPECT_EQ(window().txtUrl.get_text().raw(), unreachable);
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), unreachable);
     EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), unreachable));
 
-    window().cmbBack_Click();
+    window().activate_action(action::kBack);
     ASSERT_TRUE(wait_for_page_views());
     EXPECT_EQ(window().wb(kBrowserView).LocationURL(), before);
     EXPECT_NE(work_file(WorkFile::Source).find("shown before"), std::string::npos);
@@ -155,7 +156,7 @@ TEST_F(UnwritableWorkFile, IsNamedInTheStatusBarWhileTheOtherFilesAreStillWritte
     test::pump_for(kSettleTime);
 
     const std::string source = (m_program.path() / file_name_of(WorkFile::Source)).string();
-    EXPECT_EQ(window().sb1.panel_text(1), "Work files: cannot write " + source + ": Is a directory");
+    EXPECT_EQ(controls().sb1.panel_text(1), "Work files: cannot write " + source + ": Is a directory");
     EXPECT_NE(work_file(WorkFile::ImagePage).find("a.gif"), std::string::npos);
 }
 

@@ -1,6 +1,5 @@
 #include "browsing_probes.h"
 
-#include "platform/typed_address.h"
 #include "support/main_loop.h"
 #include "support/page_probe.h"
 
@@ -13,11 +12,6 @@ namespace quillet::test {
 std::optional<std::string> body_of(platform::WebView& view)
 {
     return page_of(view).body_html;
-}
-
-std::string file_uri(const std::filesystem::path& path)
-{
-    return platform::uri_from_file_path(path);
 }
 
 LoadCounter::LoadCounter(platform::WebView& view)

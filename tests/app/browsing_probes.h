@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/web_view.h"
+#include "support/page_probe.h"
 
 #include <sigc++/connection.h>
 
@@ -12,9 +13,6 @@ namespace quillet::test {
 
 // The body HTML a view shows, read as the program reads it; fails the test when no answer comes.
 std::optional<std::string> body_of(platform::WebView& view);
-
-// The file URI of an absolute path.
-std::string file_uri(const std::filesystem::path& path);
 
 // Counts the completed loads of one view.
 class LoadCounter {

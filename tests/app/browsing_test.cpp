@@ -49,10 +49,10 @@ TEST_F(Browsing, PageLoadFillsTheListsTheFilesAndBothGeneratedViews)
     EXPECT_EQ(window().wb(kImagesView).LocationURL(), work_file_uri(WorkFile::ImagePage));
     EXPECT_NE(source_code_shown().find("cat.gif"), std::string::npos);
 
-    EXPECT_EQ(window().txtUrl.get_text().raw(), gallery);
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), gallery);
     EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), "Gallery"));
-    EXPECT_EQ(window().sb1.panel_text(1), "Done");
-    EXPECT_EQ(window().TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(controls().sb1.panel_text(1), "Done");
+    EXPECT_EQ(controls().TabStrip1.get_current_page(), kBrowserView);
 }
 
 // The engine writes every "&" of an attribute as "&amp;", and the page's <base href> moves its
@@ -83,7 +83,7 @@ TEST_F(Browsing, EnterOnTheSourceCodeTabKeepsItAndShowsTheNewPagesSource)
     enter_address(serve_page("/news.html", "News", "<p>fresh headline</p>"));
     ASSERT_TRUE(wait_for_page_views());
 
-    EXPECT_EQ(window().TabStrip1.get_current_page(), kSourceCodeView);
+    EXPECT_EQ(controls().TabStrip1.get_current_page(), kSourceCodeView);
     EXPECT_TRUE(window().wb(kSourceCodeView).Visible());
     EXPECT_FALSE(window().wb(kBrowserView).Visible());
     EXPECT_NE(source_code_shown().find("fresh headline"), std::string::npos);
@@ -102,7 +102,7 @@ TEST_F(Browsing, BackInTheImagesViewMovesThatViewOnly)
     const int source_code_loads = loads(kSourceCodeView).count();
     const int browser_loads = loads(kBrowserView).count();
 
-    window().cmbBack.activate();
+    controls().cmbBack.activate();
     const std::string image_page = work_file_uri(WorkFile::ImagePage);
     ASSERT_TRUE(test::pump_until([&] { return window().wb(kImagesView).LocationURL() == image_page; }));
     test::pump_for(kSettleTime);
@@ -110,9 +110,9 @@ TEST_F(Browsing, BackInTheImagesViewMovesThatViewOnly)
     EXPECT_EQ(window().wb(kBrowserView).LocationURL(), gallery);
     EXPECT_EQ(loads(kBrowserView).count(), browser_loads);
     EXPECT_EQ(loads(kSourceCodeView).count(), source_code_loads) << "a load in the Images view rebuilds nothing";
-    EXPECT_EQ(window().TabStrip1.get_current_page(), kImagesView);
+    EXPECT_EQ(controls().TabStrip1.get_current_page(), kImagesView);
 
-    window().cmdForward.activate();
+    controls().cmdForward.activate();
     EXPECT_TRUE(test::pump_until([&] { return window().wb(kImagesView).LocationURL() == cat_page; }));
 }
 
@@ -123,9 +123,9 @@ TEST_F(Browsing, UpDirGoesToTheParentAddressOnTheBrowserTab)
     ASSERT_TRUE(wait_for_page_views());
     window().SelectView(kImagesView);
 
-    window().cmdBackDir.activate();
-    ASSERT_TRUE(test::pump_until([&] { return window().TabStrip1.get_current_page() == kBrowserView; }));
-    EXPECT_EQ(window().txtUrl.get_text().raw(), directory);
+    controls().cmdBackDir.activate();
+    ASSERT_TRUE(test::pump_until([&] { return controls().TabStrip1.get_current_page() == kBrowserView; }));
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), directory);
     EXPECT_TRUE(window().wb(kBrowserView).Visible());
     ASSERT_TRUE(wait_for_page_views());
     EXPECT_EQ(window().wb(kBrowserView).LocationURL(), directory);
@@ -139,8 +139,8 @@ TEST_F(Browsing, RefreshReloadsTheBrowserViewOnTheBrowserTab)
     serve_page("/news.html", "News", "<p>evening edition</p>");
     window().SelectView(kImagesView);
 
-    window().cmdRefresh.activate();
-    ASSERT_TRUE(test::pump_until([&] { return window().TabStrip1.get_current_page() == kBrowserView; }));
+    controls().cmdRefresh.activate();
+    ASSERT_TRUE(test::pump_until([&] { return controls().TabStrip1.get_current_page() == kBrowserView; }));
     EXPECT_TRUE(window().wb(kBrowserView).Visible());
     EXPECT_FALSE(window().wb(kImagesView).Visible());
     ASSERT_TRUE(test::pump_until([&] { return m_server.requests("/news.html") == 2; }));
@@ -153,8 +153,8 @@ TEST_F(Browsing, RefreshAskedForTwiceQuicklyEndsShowingTheLatestPage)
     ASSERT_TRUE(wait_for_page_views());
     m_server.serve("/news.html", "text/html", "<html><body><img src=\"two.gif\">edition two</body></html>", 300ms);
 
-    window().cmdRefresh_Click();
-    window().cmdRefresh_Click();
+    window().activate_action(action::kRefresh);
+    window().activate_action(action::kRefresh);
     ASSERT_TRUE(test::pump_until([&] { return work_file(WorkFile::Source).find("edition two") != std::string::npos; }));
     ASSERT_TRUE(test::pump_until([&] { return source_code_shown().find("edition two") != std::string::npos; }));
     test::pump_for(kSettleTime);
@@ -171,9 +171,9 @@ TEST_F(Browsing, SendPageToBrowserTabLoadsTheImagesViewsPageInTheBrowserView)
     ASSERT_TRUE(wait_for_page_views());
     window().SelectView(kImagesView);
 
-    window().Command1.activate();
-    ASSERT_TRUE(test::pump_until([&] { return window().TabStrip1.get_current_page() == kBrowserView; }));
-    EXPECT_EQ(window().txtUrl.get_text().raw(), work_file_uri(WorkFile::ImagePage));
+    controls().Command1.activate();
+    ASSERT_TRUE(test::pump_until([&] { return controls().TabStrip1.get_current_page() == kBrowserView; }));
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), work_file_uri(WorkFile::ImagePage));
     ASSERT_TRUE(wait_for_page_views());
     EXPECT_EQ(window().wb(kBrowserView).LocationURL(), work_file_uri(WorkFile::ImagePage));
     EXPECT_TRUE(window().wb(kBrowserView).Visible());
@@ -184,10 +184,10 @@ TEST_F(Browsing, SendPageToBrowserTabOnTheBrowserTabReloadsTheCurrentPage)
     const std::string news = serve_page("/news.html", "News", "<p>news</p>");
     enter_address(news);
     ASSERT_TRUE(wait_for_page_views());
-    window().txtUrl.set_text("half-typed");
+    controls().txtUrl.set_text("half-typed");
 
-    window().Command1_Click();
-    EXPECT_EQ(window().txtUrl.get_text().raw(), news);
+    window().activate_action(action::kSendToBrowser);
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), news);
     ASSERT_TRUE(wait_for_page_views());
     EXPECT_EQ(m_server.requests("/news.html"), 2);
 }
@@ -200,7 +200,7 @@ TEST_F(Browsing, StopLeavesTheBrowserViewOnItsPage)
     window().wb(kBrowserView).Navigate(m_server.address("/slow.html"));
     ASSERT_TRUE(test::pump_until([&] { return m_server.requests("/slow.html") == 1; }));
 
-    window().cmdStop.activate();
+    controls().cmdStop.activate();
     ASSERT_TRUE(wait_for_page_views()) << "a stopped load completes too";
     EXPECT_NE(source_code_shown().find("news"), std::string::npos);
 }

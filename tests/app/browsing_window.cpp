@@ -29,9 +29,9 @@ std::string BrowsingWindow::serve_page(const std::string& path, const std::strin
 
 void BrowsingWindow::enter_address(const std::string& address)
 {
-    window().txtUrl.set_text(address);
+    controls().txtUrl.set_text(address);
     // The entry's text field is what takes the Enter key.
-    Gtk::Widget* child = window().txtUrl.get_first_child();
+    Gtk::Widget* child = controls().txtUrl.get_first_child();
     while (child && !dynamic_cast<Gtk::Text*>(child))
         child = child->get_next_sibling();
     ASSERT_NE(child, nullptr);

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "browsing_probes.h"
+#include "main_window_test_access.h"
 #include "support/temp_directory.h"
 #include "support/test_http_server.h"
 
@@ -21,6 +22,7 @@ protected:
     void SetUp() override;
 
     Form1& window() { return *m_window; }
+    MainWindowControls& controls() { return test::controls(*m_window); }
     LoadCounter& loads(int view) { return *m_loads.at(static_cast<std::size_t>(view)); }
 
     // Serves a page with this title and body at `path` and returns its address.

@@ -1,8 +1,8 @@
 #include "browsing_window.h"
 
 #include "app_test_files.h"
-#include "support/main_loop.h"
 #include "support/key_presses.h"
+#include "support/main_loop.h"
 
 #include <gdkmm/clipboard.h>
 #include <gdkmm/display.h>
@@ -135,7 +135,7 @@ TEST_F(ImageSaving, SavesEveryImageUnderASafeUniqueNameWithAManifest)
                                        m_server.address("/gone.gif") + "\tfailed: HTTP 404 Not Found\t0\ttext/html\n" +
                                        m_server.address("/x/..%5Cevil.gif") + "\tevil.gif\t11\timage/gif\n" +
                                        m_server.address("/x/%2E%2E%5C") + "\timage\t3\timage/png\n");
-    EXPECT_EQ(window().sb1.panel_text(1), "Save All Images: 4 saved, 1 failed");
+    EXPECT_EQ(controls().sb1.panel_text(1), "Save All Images: 4 saved, 1 failed");
 }
 
 TEST_F(ImageSaving, CancelLeavesNoPartialFile)
@@ -159,7 +159,7 @@ TEST_F(ImageSaving, CancelLeavesNoPartialFile)
     EXPECT_EQ(saved_files(), (std::set<std::string>{"fast.gif", "images.tsv"}));
     EXPECT_NE(saved("images.tsv").find(m_server.address("/slow.gif") + "\tfailed: cancelled\t0\t"), std::string::npos)
         << saved("images.tsv");
-    EXPECT_EQ(window().sb1.panel_text(1), "Save All Images cancelled: 1 saved, 0 failed, 1 not saved");
+    EXPECT_EQ(controls().sb1.panel_text(1), "Save All Images cancelled: 1 saved, 0 failed, 1 not saved");
 }
 
 }

@@ -64,7 +64,7 @@ protected:
     // of the page has it: in the shown view.
     void press(const KeyCase& key_case)
     {
-        Gtk::Widget& view = window().wb(window().TabStrip1.get_current_page()).widget();
+        Gtk::Widget& view = window().wb(controls().TabStrip1.get_current_page()).widget();
         view.grab_focus();
         if (key_case.key == "button 8" || key_case.key == "button 9")
             ASSERT_TRUE(test::click_mouse_button(view, key_case.key == "button 8" ? 8 : 9));
@@ -83,7 +83,7 @@ protected:
 
     void expect_only_view(int view)
     {
-        EXPECT_EQ(window().TabStrip1.get_current_page(), view);
+        EXPECT_EQ(controls().TabStrip1.get_current_page(), view);
         for (int other = 0; other < kViewCount; ++other)
             EXPECT_EQ(window().wb(other).Visible(), other == view) << other;
     }
@@ -100,19 +100,19 @@ TEST_P(KeyboardShortcuts, EachKeyRunsTheCommandOfItsButtonOrMenuItem)
     const KeyCase& key_case = GetParam();
     switch (key_case.command) {
     case Command::FocusAddress:
-        window().txtUrl.set_text("http://example.org/");
+        controls().txtUrl.set_text("http://example.org/");
         press(key_case);
         // The entry's text field is what takes the focus.
         EXPECT_TRUE(test::pump_until([&] {
             Gtk::Widget* focus = window().get_focus();
-            return focus && focus->is_ancestor(window().txtUrl);
+            return focus && focus->is_ancestor(controls().txtUrl);
         }));
         {
             int start = 0;
             int end = 0;
-            EXPECT_TRUE(window().txtUrl.get_selection_bounds(start, end));
+            EXPECT_TRUE(controls().txtUrl.get_selection_bounds(start, end));
             EXPECT_EQ(start, 0);
-            EXPECT_EQ(end, static_cast<int>(window().txtUrl.get_text().size()));
+            EXPECT_EQ(end, static_cast<int>(controls().txtUrl.get_text().size()));
         }
         break;
     case Command::Back:
@@ -122,7 +122,7 @@ TEST_P(KeyboardShortcuts, EachKeyRunsTheCommandOfItsButtonOrMenuItem)
         break;
     case Command::Forward:
         load_two_pages();
-        window().cmbBack_Click();
+        window().activate_action(action::kBack);
         ASSERT_TRUE(test::pump_until([&] { return window().wb(kBrowserView).LocationURL() == m_first; }));
         ASSERT_TRUE(wait_for_page_views());
         press(key_case);
@@ -236,9 +236,10 @@ class FindInPage : public KeyboardShortcuts {
 protected:
     void type_in_find_bar(const std::string& text, const std::string& expected_result)
     {
-        window().find_bar.set_text(text);
-        EXPECT_TRUE(test::pump_until([&] { return window().find_bar.result_text() == expected_result; }))
-            << text << ": " << window().find_bar.result_text();
+        FindBar& find_bar = controls().find_bar;
+        find_bar.set_text(text);
+        EXPECT_TRUE(test::pump_until([&] { return find_bar.result_text() == expected_result; }))
+            << text << ": " << find_bar.result_text();
     }
 };
 
@@ -249,7 +250,7 @@ TEST_F(FindInPage, CountsTheMatchesInTheSourceCodeTabAndClosesWithEscape)
     window().SelectView(kSourceCodeView);
 
     press({"<Control>f", Command::FocusAddress});
-    ASSERT_TRUE(window().find_bar.get_visible());
+    ASSERT_TRUE(controls().find_bar.get_visible());
     type_in_find_bar("kestrel", "3 matches");
     type_in_find_bar("nest", "1 match");
     type_in_find_bar("osprey", "No match");
@@ -259,7 +260,7 @@ TEST_F(FindInPage, CountsTheMatchesInTheSourceCodeTabAndClosesWithEscape)
     EXPECT_TRUE(test::press_keys(window(), "<Shift>F3"));
 
     EXPECT_TRUE(test::press_keys(window(), "Escape"));
-    EXPECT_TRUE(test::pump_until([&] { return !window().find_bar.get_visible(); }));
+    EXPECT_TRUE(test::pump_until([&] { return !controls().find_bar.get_visible(); }));
     EXPECT_FALSE(window().action_enabled("win.find-next"));
 }
 

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app_test_files.h"
+#include "main_window_test_access.h"
 #include "support/main_loop.h"
 #include "support/temp_directory.h"
 #include "ui/brand_identity.h"
@@ -46,7 +47,10 @@ protected:
         test::pump_for(100ms);
     }
 
-    Size client_size() { return {m_window->get_width(), m_window->get_height() - m_window->menu_bar.get_height()}; }
+    Size client_size()
+    {
+        return {m_window->get_width(), m_window->get_height() - test::controls(*m_window).menu_bar.get_height()};
+    }
 
     test::TempDirectory m_pages;
     test::TempDirectory m_program;
@@ -59,19 +63,19 @@ TEST_P(MainWindowLayout, AResizeLaysOutTheControlsForTheNewSize)
 
     const Size client = client_size();
     const LayoutRects expected = LayoutControls(outer_size_from_client_pixels(client), design_layout_rects());
-    Form1& window = *m_window;
-    EXPECT_EQ(placed_rect(window.TabStrip1), pixels_from_twips(expected.tab_strip));
-    EXPECT_EQ(placed_rect(window.txtUrl), pixels_from_twips(expected.address_box));
-    EXPECT_EQ(placed_rect(window.cmdGo), pixels_from_twips(expected.go_button));
-    EXPECT_EQ(placed_rect(window.cmdWebsite), pixels_from_twips(expected.website_button));
-    EXPECT_EQ(placed_rect(window.sb1), pixels_from_twips(expected.status_bar));
-    EXPECT_EQ(placed_rect(window.pb1), pixels_from_twips(expected.progress_bar));
-    EXPECT_EQ(placed_rect(window.cmbBack), pixels_from_twips(kBackButtonRect)) << "the top row never moves";
-    EXPECT_EQ(placed_rect(window.Text1), pixels_from_twips(kUrlCaptionRect));
+    MainWindowControls& c = test::controls(*m_window);
+    EXPECT_EQ(placed_rect(c.TabStrip1), pixels_from_twips(expected.tab_strip));
+    EXPECT_EQ(placed_rect(c.txtUrl), pixels_from_twips(expected.address_box));
+    EXPECT_EQ(placed_rect(c.cmdGo), pixels_from_twips(expected.go_button));
+    EXPECT_EQ(placed_rect(c.cmdWebsite), pixels_from_twips(expected.website_button));
+    EXPECT_EQ(placed_rect(c.sb1), pixels_from_twips(expected.status_bar));
+    EXPECT_EQ(placed_rect(c.pb1), pixels_from_twips(expected.progress_bar));
+    EXPECT_EQ(placed_rect(c.cmbBack), pixels_from_twips(kBackButtonRect)) << "the top row never moves";
+    EXPECT_EQ(placed_rect(c.Text1), pixels_from_twips(kUrlCaptionRect));
 
-    const Rect status_bar = placed_rect(window.sb1);
+    const Rect status_bar = placed_rect(c.sb1);
     EXPECT_EQ(status_bar.top + status_bar.height, client.height) << "docked along the bottom edge";
-    const Rect progress = placed_rect(window.pb1);
+    const Rect progress = placed_rect(c.pb1);
     EXPECT_GE(progress.left, 0);
     EXPECT_LE(progress.left + progress.width, client.width) << "the progress bar lies wholly inside the window";
     EXPECT_LE(progress.top + progress.height, client.height);
@@ -104,12 +108,13 @@ Rect bounds_in_window(Gtk::Widget& control, Gtk::Window& window)
 // Every control, the visible view included, lies wholly inside the window.
 void expect_every_control_inside(Form1& window, const std::string& when)
 {
+    MainWindowControls& c = test::controls(window);
     const std::vector<std::pair<const char*, Gtk::Widget*>> controls{
-        {"cmbBack", &window.cmbBack}, {"cmdForward", &window.cmdForward}, {"cmdStop", &window.cmdStop},
-        {"cmdRefresh", &window.cmdRefresh}, {"cmdBackDir", &window.cmdBackDir}, {"Command1", &window.Command1},
-        {"cmdWebsite", &window.cmdWebsite}, {"Text1", &window.Text1}, {"txtUrl", &window.txtUrl},
-        {"cmdGo", &window.cmdGo}, {"TabStrip1", &window.TabStrip1}, {"sb1", &window.sb1}, {"pb1", &window.pb1},
-        {"visible view", &window.wb(window.TabStrip1.get_current_page()).widget()},
+        {"cmbBack", &c.cmbBack}, {"cmdForward", &c.cmdForward}, {"cmdStop", &c.cmdStop},
+        {"cmdRefresh", &c.cmdRefresh}, {"cmdBackDir", &c.cmdBackDir}, {"Command1", &c.Command1},
+        {"cmdWebsite", &c.cmdWebsite}, {"Text1", &c.Text1}, {"txtUrl", &c.txtUrl},
+        {"cmdGo", &c.cmdGo}, {"TabStrip1", &c.TabStrip1}, {"sb1", &c.sb1}, {"pb1", &c.pb1},
+        {"visible view", &window.wb(c.TabStrip1.get_current_page()).widget()},
     };
     for (const auto& [name, control] : controls) {
         const Rect bounds = bounds_in_window(*control, window);
@@ -123,17 +128,18 @@ void expect_every_control_inside(Form1& window, const std::string& when)
 // Focus in a tab or a page scrolls nothing: the toolbar row stays where the first layout put it.
 void expect_focus_moves_nothing(Form1& window)
 {
+    MainWindowControls& c = test::controls(window);
     expect_every_control_inside(window, "after the first layout");
-    const Rect toolbar = bounds_in_window(window.cmbBack, window);
+    const Rect toolbar = bounds_in_window(c.cmbBack, window);
     for (int view = 0; view < kViewCount; ++view) {
-        window.TabStrip1.set_current_page(view);
-        window.TabStrip1.grab_focus();
+        c.TabStrip1.set_current_page(view);
+        c.TabStrip1.grab_focus();
         test::pump_for(50ms);
         window.wb(view).widget().grab_focus();
         ASSERT_TRUE(test::pump_until([&] { return window.wb(view).widget().has_focus(); })) << view;
         test::pump_for(100ms);
         expect_every_control_inside(window, "with the focus in view " + std::to_string(view));
-        EXPECT_EQ(bounds_in_window(window.cmbBack, window), toolbar) << view;
+        EXPECT_EQ(bounds_in_window(c.cmbBack, window), toolbar) << view;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/url_helpers.h"
 #include "app_test_files.h"
+#include "main_window_test_access.h"
 #include "platform/executable_resource.h"
 #include "platform/typed_address.h"
 #include "support/isolated_environment.h"
@@ -50,7 +51,7 @@ protected:
 
     void choose(Menu menu, int item)
     {
-        m_window->menu_bar.choose(menu, item);
+        test::controls(*m_window).menu_bar.choose(menu, item);
     }
 
     // Whether the "Browser" view has loaded the page at `address` with its title.
@@ -97,7 +98,7 @@ TEST_F(MainWindowMenus, OpenLoadsTheFileBehindTheShownImagesViewAndRebuildsIt)
         return images_loaded > 0 && test::read_file(m_program.path() / "imagepage.html").find("kestrel-picture.png") !=
                                         std::string::npos;
     }));
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kImagesView);
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), kImagesView);
     EXPECT_TRUE(m_window->wb(kImagesView).Visible());
     EXPECT_FALSE(m_window->wb(kBrowserView).Visible());
 }
@@ -132,28 +133,28 @@ TEST_F(MainWindowMenus, OpenLoadsTheChosenFileAndALaterCancelKeepsTheShownPage)
     dialog->response(Gtk::ResponseType::CANCEL);
     test::pump_for(500ms);
     EXPECT_TRUE(shows_page(later, "Later")) << m_window->wb(kBrowserView).LocationURL();
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), kBrowserView);
 }
 
 TEST_F(MainWindowMenus, GoBackADirectoryActsLikeTheUpDirButton)
 {
     open_window();
-    ASSERT_TRUE(test::pump_until([&] { return m_window->txtUrl.get_text().raw() == m_home_page; }));
+    ASSERT_TRUE(test::pump_until([&] { return test::controls(*m_window).txtUrl.get_text().raw() == m_home_page; }));
     m_window->SelectView(kImagesView);
 
     choose(Menu::Go, 4);
 
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
-    EXPECT_EQ(std::string(m_window->txtUrl.get_text()), ParentUrl(m_home_page));
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(std::string(test::controls(*m_window).txtUrl.get_text()), ParentUrl(m_home_page));
 
     // The Go menu's handler by item index runs the same action; an index past the items does nothing.
     m_window->SelectView(kImagesView);
-    m_window->mnuGoItem_Click(4);
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
-    EXPECT_EQ(std::string(m_window->txtUrl.get_text()), ParentUrl(ParentUrl(m_home_page)));
+    test::controls(*m_window).menu_bar.choose(Menu::Go, 4);
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(std::string(test::controls(*m_window).txtUrl.get_text()), ParentUrl(ParentUrl(m_home_page)));
     m_window->SelectView(kImagesView);
-    m_window->mnuGoItem_Click(6);
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kImagesView);
+    test::controls(*m_window).menu_bar.choose(Menu::Go, 6);
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), kImagesView);
 }
 
 TEST_F(MainWindowMenus, ViewHelpShowsTheHelpFileOnceAndBringsItUpAgain)

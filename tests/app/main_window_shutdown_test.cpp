@@ -2,6 +2,7 @@
 
 #include "app_test_files.h"
 #include "fake_url_handler.h"
+#include "main_window_test_access.h"
 #include "support/isolated_environment.h"
 #include "support/temp_directory.h"
 #include "ui/brand_identity.h"
@@ -62,7 +63,7 @@ protected:
         Glib::signal_timeout().connect_once(std::move(step), static_cast<unsigned>(delay.count()));
     }
 
-    void choose(Menu menu, int item) { m_window->menu_bar.choose(menu, item); }
+    void choose(Menu menu, int item) { test::controls(*m_window).menu_bar.choose(menu, item); }
 
     Gtk::Window* about_window()
     {
@@ -111,7 +112,7 @@ TEST_F(ProgramShutdown, ExitWithTheAboutWindowOpenEndsTheProgramAtOnce)
 TEST_F(ProgramShutdown, ExitRightAfterTheWebsiteButtonEndsAtOnce)
 {
     const bool ended = run_program([&] {
-        g_signal_emit_by_name(m_window->cmdWebsite.gobj(), "clicked");
+        g_signal_emit_by_name(test::controls(*m_window).cmdWebsite.gobj(), "clicked");
         ASSERT_FALSE(website_launcher_visible());
         choose(Menu::File, 1);
     });

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app_test_files.h"
+#include "main_window_test_access.h"
 #include "support/isolated_environment.h"
 #include "support/main_loop.h"
 #include "support/temp_directory.h"
@@ -94,11 +95,11 @@ TEST_F(MainWindowStartup, KeepsWorkFilesInTheUsersDataDirectoryWhenTheProgramDir
         "Cannot write in " + program_directory.string() + ": work files are kept in " + fallback.string();
     // The notice stays while the first panel goes on with the page's status texts.
     ASSERT_TRUE(test::pump_until([&] { return loaded; }));
-    EXPECT_EQ(window.sb1.panel_text(1), "Done");
-    EXPECT_EQ(window.sb1.notice_text(), "Work files: " + fallback.string());
-    EXPECT_EQ(window.sb1.notice_tooltip(), notice);
+    EXPECT_EQ(test::controls(window).sb1.panel_text(1), "Done");
+    EXPECT_EQ(test::controls(window).sb1.notice_text(), "Work files: " + fallback.string());
+    EXPECT_EQ(test::controls(window).sb1.notice_tooltip(), notice);
 
-    window.menu_bar.choose(Menu::About, 0);
+    test::controls(window).menu_bar.choose(Menu::About, 0);
     frmAbout* about = nullptr;
     for (Gtk::Window* shown : Gtk::Window::list_toplevels()) {
         if (auto* candidate = dynamic_cast<frmAbout*>(shown); candidate && candidate->get_visible())
@@ -112,15 +113,15 @@ TEST_F(MainWindowStartup, KeepsWorkFilesInTheUsersDataDirectoryWhenTheProgramDir
 TEST_F(MainWindowStartup, ShowsNoWorkFileNoticeWhenTheFilesAreBesideTheProgram)
 {
     Form1 window(m_program.path());
-    EXPECT_EQ(window.sb1.notice_text(), "");
+    EXPECT_EQ(test::controls(window).sb1.notice_text(), "");
 }
 
 TEST_F(MainWindowStartup, TakesItsCaptionsFromTheBrandIdentity)
 {
     Form1 window(m_program.path());
     EXPECT_EQ(std::string(window.get_title()), main_window_caption(brand_identity()));
-    EXPECT_EQ(window.cmdWebsite.caption(), website_button_caption(brand_identity()));
-    EXPECT_EQ(window.menu_bar.item_caption(Menu::View, 3), brand_identity().WebsiteAddress);
+    EXPECT_EQ(test::controls(window).cmdWebsite.caption(), website_button_caption(brand_identity()));
+    EXPECT_EQ(test::controls(window).menu_bar.item_caption(Menu::View, 3), brand_identity().WebsiteAddress);
     EXPECT_FALSE(brand_identity().WebsiteAddress.empty());
 }
 
@@ -133,7 +134,7 @@ TEST_F(MainWindowStartup, ShowsTheBrowserViewLoadingTheHomePage)
     EXPECT_FALSE(loaded) << "a window made ready behind the splash loads nothing until it shows";
     window.present();
 
-    EXPECT_EQ(window.TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(test::controls(window).TabStrip1.get_current_page(), kBrowserView);
     EXPECT_TRUE(only_view_visible(window, kBrowserView));
     ASSERT_TRUE(test::pump_until([&] { return loaded; }));
     EXPECT_EQ(window.wb(kBrowserView).LocationURL(), m_home_page);
@@ -165,7 +166,7 @@ TEST_F(MainWindowStartup, InstalledReadsItsFilesFromTheDataFolderAndKeepsWorkFil
 
     Form1 window(prefix / "bin");
 
-    EXPECT_EQ(window.sb1.panel_text(1), "") << "no complaint about a folder it never meant to write";
+    EXPECT_EQ(test::controls(window).sb1.panel_text(1), "") << "no complaint about a folder it never meant to write";
     for (const WorkFile file : kAllWorkFiles)
         EXPECT_EQ(test::read_file(user_folder / file_name_of(file)), "\r\n") << file_name_of(file);
     window.present();
@@ -195,7 +196,7 @@ TEST_F(MainWindowStartup, StartsAtTheGivenPageInsteadOfTheHomePage)
 }
 
 struct ButtonDesign {
-    PictureButton Form1::*button;
+    PictureButton MainWindowControls::*button;
     std::string caption;
     std::string tooltip;
 };
@@ -203,34 +204,35 @@ struct ButtonDesign {
 TEST_F(MainWindowStartup, ShowsEveryControlWithItsDesignTexts)
 {
     Form1 window(m_program.path());
+    MainWindowControls& controls = test::controls(window);
     const std::vector<ButtonDesign> buttons{
-        {&Form1::cmbBack, "Back", "Back"},
-        {&Form1::cmdForward, "Forward", "Forward"},
-        {&Form1::cmdStop, "Stop", "Stop"},
-        {&Form1::cmdRefresh, "Refresh", "Refresh"},
-        {&Form1::cmdBackDir, "Up Dir", "Go back 1 directory level"},
-        {&Form1::Command1, "Send to IE", "Send Page to Browser Tab"},
-        {&Form1::cmdGo, "", "Go!"},
+        {&MainWindowControls::cmbBack, "Back", "Back"},
+        {&MainWindowControls::cmdForward, "Forward", "Forward"},
+        {&MainWindowControls::cmdStop, "Stop", "Stop"},
+        {&MainWindowControls::cmdRefresh, "Refresh", "Refresh"},
+        {&MainWindowControls::cmdBackDir, "Up Dir", "Go back 1 directory level"},
+        {&MainWindowControls::Command1, "Send to IE", "Send Page to Browser Tab"},
+        {&MainWindowControls::cmdGo, "", "Go!"},
     };
     for (const ButtonDesign& design : buttons) {
-        EXPECT_EQ((window.*design.button).caption(), design.caption);
-        EXPECT_EQ(std::string((window.*design.button).get_tooltip_text()), design.tooltip);
+        EXPECT_EQ((controls.*design.button).caption(), design.caption);
+        EXPECT_EQ(std::string((controls.*design.button).get_tooltip_text()), design.tooltip);
     }
     EXPECT_EQ(std::string(window.get_icon_name()), "AAA");
-    EXPECT_EQ(window.Text1.get_text(), "URL:");
-    EXPECT_FALSE(window.Text1.get_editable());
-    EXPECT_EQ(window.txtUrl.get_text(), "");
-    EXPECT_TRUE(window.txtUrl.get_editable());
-    EXPECT_EQ(window.sb1.panel_count(), 2);
+    EXPECT_EQ(test::controls(window).Text1.get_text(), "URL:");
+    EXPECT_FALSE(test::controls(window).Text1.get_editable());
+    EXPECT_EQ(test::controls(window).txtUrl.get_text(), "");
+    EXPECT_TRUE(test::controls(window).txtUrl.get_editable());
+    EXPECT_EQ(test::controls(window).sb1.panel_count(), 2);
 
     const std::vector<std::pair<std::string, std::string>> tabs{
         {"Browser", "Browser Identical to Internet Explorer"},
         {"Source Code", "View the Source Code of the Current Page"},
         {"Images", "Displays All Images and Links to Images on the Current Page"},
     };
-    ASSERT_EQ(window.TabStrip1.get_n_pages(), 3);
+    ASSERT_EQ(test::controls(window).TabStrip1.get_n_pages(), 3);
     for (int tab = 0; tab < 3; ++tab) {
-        const Gtk::Widget* label = window.TabStrip1.get_tab_label(*window.TabStrip1.get_nth_page(tab));
+        const Gtk::Widget* label = controls.TabStrip1.get_tab_label(*controls.TabStrip1.get_nth_page(tab));
         EXPECT_EQ(std::string(dynamic_cast<const Gtk::Label&>(*label).get_text()), tabs[tab].first);
         EXPECT_EQ(std::string(label->get_tooltip_text()), tabs[tab].second);
     }
@@ -247,7 +249,7 @@ TEST_F(MainWindowStartup, OffersEveryMenuItemInOrderAllEnabled)
         {Menu::Help, {"View Help"}},
         {Menu::About, {"About this software"}},
     };
-    const Glib::RefPtr<Gio::MenuModel> bar = window.menu_bar.get_menu_model();
+    const Glib::RefPtr<Gio::MenuModel> bar = test::controls(window).menu_bar.get_menu_model();
     const std::vector<std::string> titles{"File", "Go", "View", "Tools", "Help", "About"};
     ASSERT_EQ(bar->get_n_items(), 6);
     for (int menu = 0; menu < 6; ++menu) {
@@ -256,7 +258,7 @@ TEST_F(MainWindowStartup, OffersEveryMenuItemInOrderAllEnabled)
     }
     for (const auto& [menu, captions] : menus) {
         for (int index = 0; index < static_cast<int>(captions.size()); ++index) {
-            EXPECT_EQ(window.menu_bar.item_caption(menu, index), captions[index]);
+            EXPECT_EQ(test::controls(window).menu_bar.item_caption(menu, index), captions[index]);
             EXPECT_TRUE(window.action_enabled(MainMenuBar::action_name(menu, index)));
         }
     }

@@ -38,6 +38,19 @@ protected:
         }
         m_window.present();
         m_files.create_missing();
+        // As the window connects its views to its driver; a driver that is gone hears nothing.
+        using GeneratedView = PageViewDriver::GeneratedView;
+        m_browser.DownloadComplete().connect([this] {
+            if (m_driver)
+                m_driver->RefreshPageViews();
+        });
+        for (auto [view, generated] : {std::pair(&m_source_code, GeneratedView::SourceCode),
+                                       std::pair(&m_images, GeneratedView::Images)}) {
+            view->DownloadComplete().connect([this, generated] {
+                if (m_driver)
+                    m_driver->generated_view_loaded(generated);
+            });
+        }
     }
 
     void load_in_browser(const std::string& path, const std::string& html)

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "main_window_test_access.h"
 #include "relabelled_program.h"
 #include "support/temp_directory.h"
 #include "ui/brand_identity.h"
@@ -21,8 +22,8 @@ TEST(RelabelledProgram, ChangesEveryCaptionWithoutRecompiling)
 
     Form1 window(directory.path());
     EXPECT_EQ(std::string(window.get_title()), "Inkwell by Quire and Sons");
-    EXPECT_EQ(window.cmdWebsite.caption(), "Visit https://inkwell.example");
-    EXPECT_EQ(window.menu_bar.item_caption(Menu::View, 3), "https://inkwell.example");
+    EXPECT_EQ(test::controls(window).cmdWebsite.caption(), "Visit https://inkwell.example");
+    EXPECT_EQ(test::controls(window).menu_bar.item_caption(Menu::View, 3), "https://inkwell.example");
     EXPECT_EQ(about_window_caption(brand_identity()), "About Inkwell");
 }
 
@@ -34,8 +35,8 @@ TEST(RelabelledProgram, EmptyLabelsLeaveTheirPartOut)
 
     Form1 window(directory.path());
     EXPECT_EQ(std::string(window.get_title()), brand_identity().ProductTitle + " by ");
-    EXPECT_EQ(window.cmdWebsite.caption(), "Visit ");
-    EXPECT_EQ(window.menu_bar.item_caption(Menu::View, 3), "");
+    EXPECT_EQ(test::controls(window).cmdWebsite.caption(), "Visit ");
+    EXPECT_EQ(test::controls(window).menu_bar.item_caption(Menu::View, 3), "");
 }
 
 }

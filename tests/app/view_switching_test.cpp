@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app_test_files.h"
+#include "main_window_test_access.h"
 #include "support/main_loop.h"
 #include "support/temp_directory.h"
 #include "ui/brand_identity.h"
@@ -23,7 +24,7 @@ struct ViewState {
 
 ViewState view_state(Form1& window)
 {
-    ViewState state{window.TabStrip1.get_current_page(), {}};
+    ViewState state{test::controls(window).TabStrip1.get_current_page(), {}};
     for (int view = 0; view < kViewCount; ++view)
         state.visible[view] = window.wb(view).Visible();
     return state;
@@ -49,7 +50,7 @@ protected:
 
     void choose_view_menu_item(int index)
     {
-        m_window->menu_bar.choose(Menu::View, index);
+        test::controls(*m_window).menu_bar.choose(Menu::View, index);
     }
 
     test::TempDirectory m_pages;
@@ -64,10 +65,10 @@ TEST_P(ViewSwitching, TabAndViewMenuEndInTheSameState)
     const int other = (view + 1) % kViewCount;
     ASSERT_EQ(view_state(*m_window), only(kBrowserView));
 
-    m_window->TabStrip1.set_current_page(view);
+    test::controls(*m_window).TabStrip1.set_current_page(view);
     EXPECT_EQ(view_state(*m_window), only(view));
 
-    m_window->TabStrip1.set_current_page(other);
+    test::controls(*m_window).TabStrip1.set_current_page(other);
     EXPECT_EQ(view_state(*m_window), only(other));
 
     choose_view_menu_item(view);
@@ -84,7 +85,8 @@ TEST_P(ViewSwitching, SelectViewAndShowSelectedViewLeaveOneViewVisible)
     EXPECT_EQ(view_state(*m_window), only(view));
 
     m_window->ShowSelectedView(kBrowserView);
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), view) << "ShowSelectedView leaves the tab strip alone";
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), view)
+        << "ShowSelectedView leaves the tab strip alone";
     EXPECT_TRUE(m_window->wb(kBrowserView).Visible());
     EXPECT_FALSE(m_window->wb(kSourceCodeView).Visible());
     EXPECT_FALSE(m_window->wb(kImagesView).Visible());
@@ -98,7 +100,7 @@ TEST_P(ViewSwitching, NeitherNavigatesNorStopsTheBrowserView)
     ASSERT_TRUE(test::pump_until([&] { return loaded; }));
     EXPECT_EQ(m_window->wb(kBrowserView).LocationURL(), m_home_page);
 
-    m_window->TabStrip1.set_current_page(kImagesView);
+    test::controls(*m_window).TabStrip1.set_current_page(kImagesView);
     choose_view_menu_item(kBrowserView);
     EXPECT_EQ(m_window->wb(kBrowserView).LocationURL(), m_home_page);
     EXPECT_EQ(m_window->wb(kImagesView).LocationURL(), "");

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app_test_files.h"
 #include "fake_url_handler.h"
+#include "main_window_test_access.h"
 #include "support/isolated_environment.h"
 #include "support/main_loop.h"
 #include "support/temp_directory.h"
@@ -43,7 +44,7 @@ protected:
     void wait_until_launcher_unloads() { test::pump_for(1500ms); }
 
     // What a click of the mouse does: "activate" would first show the button pressed for a while.
-    void click_website_button() { g_signal_emit_by_name(m_window->cmdWebsite.gobj(), "clicked"); }
+    void click_website_button() { g_signal_emit_by_name(test::controls(*m_window).cmdWebsite.gobj(), "clicked"); }
 
     test::FakeUrlHandler m_handler{test::environment().data_home(), test::environment().config_home()};
     test::TempDirectory m_pages;
@@ -64,7 +65,7 @@ TEST_F(WebsiteLaunch, WebsiteButtonOpensTheSiteAndLeavesTheViewAlone)
     EXPECT_EQ(m_site, "http://" + brand_identity().WebsiteAddress);
     EXPECT_EQ(WebTarget, "");
     EXPECT_FALSE(website_launcher_visible()) << "the button loads the launcher without showing it";
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kImagesView);
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), kImagesView);
     EXPECT_TRUE(m_window->wb(kImagesView).Visible());
     EXPECT_FALSE(m_window->wb(kBrowserView).Visible());
     EXPECT_EQ(m_window->wb(kBrowserView).LocationURL(), location);
@@ -72,11 +73,11 @@ TEST_F(WebsiteLaunch, WebsiteButtonOpensTheSiteAndLeavesTheViewAlone)
 
 TEST_F(WebsiteLaunch, FourthViewItemOpensTheSiteLikeTheButton)
 {
-    m_window->menu_bar.choose(Menu::View, 3);
+    test::controls(*m_window).menu_bar.choose(Menu::View, 3);
 
     ASSERT_TRUE(wait_for_opened(1));
     EXPECT_EQ(m_handler.received(), std::vector<std::string>{m_site});
-    EXPECT_EQ(m_window->TabStrip1.get_current_page(), kBrowserView);
+    EXPECT_EQ(test::controls(*m_window).TabStrip1.get_current_page(), kBrowserView);
     EXPECT_TRUE(m_window->wb(kBrowserView).Visible());
 }
 

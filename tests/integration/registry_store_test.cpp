@@ -1,6 +1,7 @@
 #include "integration/registry_store.h"
 
 #include "support/temp_directory.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,6 @@ namespace fs = std::filesystem;
 
 constexpr RegistryRoot kMachine = RegistryRoot::LocalMachine;
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
-
-std::string file_text(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 void write_file(const fs::path& path, const std::string& text)
 {
@@ -107,14 +102,14 @@ TEST_F(RegistryStoreTest, CorruptFileIsReadSoundlyAndRewrittenClean)
 
     RegistryStore other(locations());
     EXPECT_EQ(other.values(kUser, "K"), (std::vector<RegistryValue>{{"name", "kept"}, {"added", "new"}}));
-    EXPECT_EQ(file_text(m_store.file_of(kUser)).find("junk"), std::string::npos);
+    EXPECT_EQ(test::read_file(m_store.file_of(kUser)).find("junk"), std::string::npos);
 }
 
 TEST_F(RegistryStoreTest, ReplacesTheFileAtomically)
 {
     ASSERT_TRUE(m_store.create_key(kUser, "K"));
     ASSERT_TRUE(m_store.set_value(kUser, "K", "name", "old"));
-    const std::string old_text = file_text(m_store.file_of(kUser));
+    const std::string old_text = test::read_file(m_store.file_of(kUser));
     std::ifstream reader_of_old(m_store.file_of(kUser), std::ios::binary);
 
     ASSERT_TRUE(m_store.set_value(kUser, "K", "name", std::string(100000, 'n')));
@@ -150,7 +145,7 @@ TEST(RegistryStoreRights, WithoutRightsNothingIsWrittenAndEveryChangeFails)
     EXPECT_FALSE(store.delete_key(RegistryRoot::LocalMachine, "K"));
     EXPECT_FALSE(store.create_key(RegistryRoot::CurrentUser, "K"));
     EXPECT_EQ(store.values(RegistryRoot::LocalMachine, "K"), std::nullopt);
-    EXPECT_EQ(file_text(blocker), "not a folder");
+    EXPECT_EQ(test::read_file(blocker), "not a folder");
 }
 
 TEST(RegistryLocations, MachineRootIsSystemWideAndUserRootPerUser)

@@ -3,6 +3,7 @@
 #include "integration/application_folders.h"
 
 #include "support/temp_directory.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ namespace quillet {
 namespace {
 
 namespace fs = std::filesystem;
+using test::read_file;
 
 constexpr RegistryRoot kMachine = RegistryRoot::LocalMachine;
 constexpr ToolsMenuState kAfterAdd{.add_enabled = false, .remove_enabled = true};
@@ -37,12 +39,6 @@ std::vector<RegistryValue> expected_values(const std::string& product)
         {"MenuStatusBar", product},
         {"MenuText", "&" + product},
     };
-}
-
-std::string read_file(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 bool accepted_by_desktop_file_validate(const fs::path& entry)

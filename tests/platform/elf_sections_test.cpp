@@ -2,7 +2,7 @@
 #include "platform/executable_resource.h"
 
 #include "support/temp_directory.h"
-#include "test_files.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 

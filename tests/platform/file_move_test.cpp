@@ -1,7 +1,7 @@
 #include "platform/file_move.h"
 
 #include "support/temp_directory.h"
-#include "test_files.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,11 @@ TEST(FileMove, MovesToAFreeNameAndNeverReplacesAFile)
     test::write_file(from, "new");
     test::write_file(taken_name, "the user's");
 
-    EXPECT_NE(move_file_without_replacing(from, taken_name), "");
+    EXPECT_FALSE(move_file_without_replacing(from, taken_name).ok());
     EXPECT_EQ(test::read_file(taken_name), "the user's");
     EXPECT_EQ(test::read_file(from), "new");
 
-    EXPECT_EQ(move_file_without_replacing(from, free_name), "");
+    EXPECT_TRUE(move_file_without_replacing(from, free_name).ok());
     EXPECT_EQ(test::read_file(free_name), "new");
     EXPECT_FALSE(std::filesystem::exists(from));
 }

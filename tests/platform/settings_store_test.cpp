@@ -2,7 +2,7 @@
 
 #include "support/isolated_environment.h"
 #include "support/temp_directory.h"
-#include "test_files.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/typed_address.h"
 
 #include "support/temp_directory.h"
-#include "test_files.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/executable_resource.h"
 
 #include "program_runner.h"
-#include "test_files.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,7 @@
 
 #include "support/main_loop.h"
 #include "support/page_probe.h"
-#include "test_files.h"
-
-#include <glib.h>
+#include "support/test_files.h"
 
 #include <algorithm>
 
@@ -71,14 +69,6 @@ std::filesystem::path WebViewTest::write_page(const std::string& name, const std
     const auto path = m_pages.path() / name;
     write_file(path, html);
     return path;
-}
-
-std::string WebViewTest::file_uri(const std::filesystem::path& path)
-{
-    char* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
-    std::string text = uri ? uri : "";
-    g_free(uri);
-    return text;
 }
 
 void WebViewTest::load_file(platform::WebView& view, ViewEvents& events, const std::filesystem::path& path)

@@ -2,6 +2,7 @@
 
 #include "platform/web_view.h"
 
+#include "support/page_probe.h"
 #include "support/temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,6 @@ protected:
     platform::WebView& add_view(platform::ViewContent content = platform::ViewContent::LivePages,
                                 platform::WebView* process_partner = nullptr);
     std::filesystem::path write_page(const std::string& name, const std::string& html);
-    static std::string file_uri(const std::filesystem::path& path);
 
     // Loads `path` with Navigate2 and waits for its completion.
     void load_file(platform::WebView& view, ViewEvents& events, const std::filesystem::path& path);

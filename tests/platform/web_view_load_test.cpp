@@ -2,7 +2,7 @@
 #include "web_view_fixture.h"
 
 #include "support/main_loop.h"
-#include "test_files.h"
+#include "support/test_files.h"
 
 #include <webkit/webkit.h>
 

@@ -1,5 +1,6 @@
 #include "support/page_probe.h"
 
+#include "platform/typed_address.h"
 #include "support/main_loop.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,11 @@ platform::PageContent page_of(platform::WebView& view)
     });
     EXPECT_TRUE(pump_until([&] { return answer->given; })) << "the view never gave its page";
     return answer->page;
+}
+
+std::string file_uri(const std::filesystem::path& path)
+{
+    return platform::uri_from_file_path(path);
 }
 
 }

@@ -1,10 +1,11 @@
 #include "ui/rtf_reader.h"
 
+#include "support/test_files.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -236,9 +237,8 @@ TEST(RtfReader, ColoursComeFromTheColourTable)
 
 TEST(RtfReader, ShippedHelpFileReadsAsAGuide)
 {
-    std::ifstream file(QUILLET_HELP_RTF, std::ios::binary);
-    ASSERT_TRUE(file.is_open());
-    const std::string rtf{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ASSERT_TRUE(std::filesystem::is_regular_file(QUILLET_HELP_RTF));
+    const std::string rtf = test::read_file(QUILLET_HELP_RTF);
 
     const RtfDocument document = read_rtf(rtf);
     const std::string text = document.text();

@@ -5,17 +5,20 @@
 #include "views/work_files.h"
 #include "views/source_page.h"
 
-#include "file_contents.h"
 #include "support/temp_directory.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
 
 namespace quillet {
 namespace {
 
 namespace fs = std::filesystem;
-using test::file_contents;
-using test::put_file;
+using test::read_file;
+using test::write_file;
 
 constexpr std::string_view kPageAddress = "http://www.example.com/site/index.html";
 constexpr std::string_view kPageWithImages =
@@ -38,7 +41,7 @@ class PageViewsUpdateTest : public ::testing::Test {
 protected:
     PageViewsUpdateTest() { files.create_missing(); }
 
-    std::string contents(WorkFile file) const { return file_contents(files.path(file)); }
+    std::string contents(WorkFile file) const { return read_file(files.path(file)); }
 
     void expect_scratch_files_reset() const
     {
@@ -52,8 +55,8 @@ protected:
 
 TEST_F(PageViewsUpdateTest, WritesBothViewsAndResetsTheScratchFiles)
 {
-    put_file(files.path(WorkFile::Browser), "stale");
-    put_file(files.path(WorkFile::Images), "stale");
+    write_file(files.path(WorkFile::Browser), "stale");
+    write_file(files.path(WorkFile::Images), "stale");
 
     const PageViewsUpdate update = update_page_views(files, kPageWithImages, kPageAddress);
 
@@ -65,6 +68,17 @@ TEST_F(PageViewsUpdateTest, WritesBothViewsAndResetsTheScratchFiles)
     EXPECT_EQ(occurrences(source, ">big.jpg</a>"), 1u);
     EXPECT_EQ(contents(WorkFile::ImagePage), build_image_page(update.references.image_tags, 0).html + "\r\n");
     expect_scratch_files_reset();
+}
+
+// The engine's base address wins; without one the run takes the text's first <base href>.
+TEST_F(PageViewsUpdateTest, ResolvesAgainstTheEngineBaseOrElseTheTextsOwn)
+{
+    const std::string page = "<base href='/other/'>" + std::string(kPageWithImages);
+    const auto logo_address = [&](std::optional<std::string_view> engine_base) {
+        return update_page_views(files, page, kPageAddress, engine_base).references.image_tags.at(0).url;
+    };
+    EXPECT_EQ(logo_address(std::nullopt), "http://www.example.com/other/pics/logo.gif");
+    EXPECT_EQ(logo_address("http://cdn.example.net/a/"), "http://cdn.example.net/a/pics/logo.gif");
 }
 
 TEST_F(PageViewsUpdateTest, APageWithoutImagesLeavesTheImagePageEmpty)
@@ -146,7 +160,7 @@ TEST(PageViewsUpdate, InMemoryTheRunWritesWhatItWritesToTheFiles)
 
     EXPECT_EQ(in_memory.references, on_disk.references);
     for (const WorkFile file : kAllWorkFiles)
-        EXPECT_EQ(file_contents(files.path(file)), pages.text_of(file) + "\r\n") << file_name_of(file);
+        EXPECT_EQ(read_file(files.path(file)), pages.text_of(file) + "\r\n") << file_name_of(file);
 }
 
 }

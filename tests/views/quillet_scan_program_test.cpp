@@ -2,9 +2,9 @@
 #include "views/source_page.h"
 #include "views/work_files.h"
 
-#include "file_contents.h"
 #include "support/main_loop.h"
 #include "support/temp_directory.h"
+#include "support/test_files.h"
 #include "support/test_http_server.h"
 
 #include <gio/gio.h>
@@ -19,8 +19,8 @@ namespace quillet {
 namespace {
 
 namespace fs = std::filesystem;
-using test::file_contents;
-using test::put_file;
+using test::read_file;
+using test::write_file;
 
 constexpr std::string_view kPageAddress = "http://www.example.com/site/index.html";
 constexpr std::string_view kPage = "<p><img src='pics/logo.gif'>\r\n<a href='photos/big.jpg'>Big</a></p>";
@@ -85,7 +85,7 @@ protected:
     QuilletScanProgram()
     {
         fs::create_directory(work_directory);
-        put_file(page_file, kPage);
+        write_file(page_file, kPage);
     }
 
     // Runs quillet-scan through the shell with `arguments`, reading `input` as standard input.
@@ -96,7 +96,7 @@ protected:
         const std::string command = std::string("'" QUILLET_SCAN_PROGRAM "' ") + arguments + " <" + quoted(input) +
                                     " >" + (output.empty() ? quoted(out) : output) + " 2>" + quoted(err);
         const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, file_contents(out), file_contents(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
     }
 
     // Runs quillet-scan while this process serves its pages: the server answers from the main
@@ -124,11 +124,11 @@ protected:
     {
         const WorkFiles files(work_directory);
         const PageReferences references = scan_page(kPage, kPageAddress).references;
-        EXPECT_EQ(file_contents(files.path(WorkFile::Source)), build_source_page(kPage, references).html + "\r\n");
-        EXPECT_NE(file_contents(files.path(WorkFile::ImagePage)).find("<img src='http://www.example.com/site/pics/logo.gif'>"),
+        EXPECT_EQ(read_file(files.path(WorkFile::Source)), build_source_page(kPage, references).html + "\r\n");
+        EXPECT_NE(read_file(files.path(WorkFile::ImagePage)).find("<img src='http://www.example.com/site/pics/logo.gif'>"),
                   std::string::npos);
         for (const WorkFile file : {WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::Browser, WorkFile::Images})
-            EXPECT_EQ(file_contents(files.path(file)), "\r\n") << file_name_of(file);
+            EXPECT_EQ(read_file(files.path(file)), "\r\n") << file_name_of(file);
     }
 
     test::TempDirectory directory;
@@ -254,7 +254,7 @@ TEST_F(QuilletScanProgram, AFailedFetchNamesTheAddressAndTheReason)
 // own <base href>, and both give the same lists.
 TEST_F(QuilletScanProgram, ResolvesAgainstTheFirstBaseHref)
 {
-    put_file(page_file, "<head><base href='/assets/'></head><body>" + std::string(kPage) + "</body>");
+    write_file(page_file, "<head><base href='/assets/'></head><body>" + std::string(kPage) + "</body>");
 
     const ProgramRun result = run(scan_arguments() + " " + quoted(page_file));
 
@@ -268,7 +268,7 @@ TEST_F(QuilletScanProgram, SaysWhatTheBoundsLeftOutAndStillSucceeds)
     std::string page;
     for (int i = 0; i < 20'000; ++i)
         page += "<img src='" + std::to_string(i) + "'>";
-    put_file(page_file, page);
+    write_file(page_file, page);
     const std::string long_address = "http://www.example.com/" + std::string(8000, 'd') + "/";
 
     const ProgramRun result =
@@ -327,7 +327,7 @@ TEST_F(QuilletScanProgram, AWorkFileThatCannotBeWrittenIsNamed)
     EXPECT_NE(result.err.find("source.htm"), std::string::npos) << result.err;
     EXPECT_EQ(result.out, kListing);
     EXPECT_TRUE(fs::is_directory(work_directory / "source.htm"));
-    EXPECT_EQ(file_contents(work_directory / "checkImages.txt"), "\r\n");
+    EXPECT_EQ(read_file(work_directory / "checkImages.txt"), "\r\n");
 }
 
 TEST_F(QuilletScanProgram, AFailingStandardOutputIsReported)

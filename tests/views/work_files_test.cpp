@@ -1,7 +1,7 @@
 #include "views/work_files.h"
 
-#include "file_contents.h"
 #include "support/temp_directory.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@ namespace quillet {
 namespace {
 
 namespace fs = std::filesystem;
-using test::file_contents;
-using test::put_file;
+using test::read_file;
+using test::write_file;
 using test::TempDirectory;
 
 std::vector<std::string> names_in(const fs::path& directory)
@@ -57,26 +57,26 @@ TEST(WorkFiles, CreateMissingGivesEachFileExactlyCrLf)
 
     EXPECT_EQ(names_in(directory.path()).size(), kAllWorkFiles.size());
     for (const WorkFile file : kAllWorkFiles)
-        EXPECT_EQ(file_contents(files.path(file)), "\r\n") << file_name_of(file);
+        EXPECT_EQ(read_file(files.path(file)), "\r\n") << file_name_of(file);
 }
 
 TEST(WorkFiles, CreateMissingLeavesExistingFilesAndTheirTimesAlone)
 {
     TempDirectory directory;
     const WorkFiles files(directory.path());
-    put_file(files.path(WorkFile::Source), "kept source");
-    put_file(files.path(WorkFile::CheckImages), "");
+    write_file(files.path(WorkFile::Source), "kept source");
+    write_file(files.path(WorkFile::CheckImages), "");
     const auto old_time = fs::file_time_type::clock::now() - std::chrono::hours(48);
     fs::last_write_time(files.path(WorkFile::Source), old_time);
     fs::last_write_time(files.path(WorkFile::CheckImages), old_time);
 
     EXPECT_TRUE(files.create_missing().empty());
 
-    EXPECT_EQ(file_contents(files.path(WorkFile::Source)), "kept source");
-    EXPECT_EQ(file_contents(files.path(WorkFile::CheckImages)), "");
+    EXPECT_EQ(read_file(files.path(WorkFile::Source)), "kept source");
+    EXPECT_EQ(read_file(files.path(WorkFile::CheckImages)), "");
     EXPECT_EQ(fs::last_write_time(files.path(WorkFile::Source)), old_time);
     EXPECT_EQ(fs::last_write_time(files.path(WorkFile::CheckImages)), old_time);
-    EXPECT_EQ(file_contents(files.path(WorkFile::ImagePage)), "\r\n");
+    EXPECT_EQ(read_file(files.path(WorkFile::ImagePage)), "\r\n");
 }
 
 TEST(WorkFiles, CreateMissingReportsEachFileInTableOrder)
@@ -95,11 +95,11 @@ TEST(WorkFiles, WriteReplacesTheWholeFileWithTextAndCrLf)
 {
     TempDirectory directory;
     const WorkFiles files(directory.path());
-    put_file(files.path(WorkFile::Source), std::string(10000, 'x'));
+    write_file(files.path(WorkFile::Source), std::string(10000, 'x'));
 
-    EXPECT_EQ(files.write(WorkFile::Source, "short"), "");
+    EXPECT_TRUE(files.write(WorkFile::Source, "short").ok());
 
-    EXPECT_EQ(file_contents(files.path(WorkFile::Source)), "short\r\n");
+    EXPECT_EQ(read_file(files.path(WorkFile::Source)), "short\r\n");
     EXPECT_EQ(names_in(directory.path()), std::vector<std::string>{"source.htm"});
 }
 
@@ -109,7 +109,7 @@ TEST(WorkFiles, FailedWriteNamesTheFileAndKeepsItsContent)
     const WorkFiles files(directory.path());
     fs::create_directory(files.path(WorkFile::Source));
 
-    const std::string failure = files.write(WorkFile::Source, "text");
+    const std::string failure = files.write(WorkFile::Source, "text").failure_text();
 
     EXPECT_TRUE(names_file(failure, WorkFile::Source)) << failure;
     EXPECT_TRUE(fs::is_directory(files.path(WorkFile::Source)));
@@ -121,14 +121,14 @@ TEST(WorkFiles, ResetEmptiesTheFourScratchFilesOnly)
     TempDirectory directory;
     const WorkFiles files(directory.path());
     for (const WorkFile file : kAllWorkFiles)
-        put_file(files.path(file), "old content");
+        write_file(files.path(file), "old content");
 
     EXPECT_TRUE(files.ResetWorkFiles().empty());
 
     for (const WorkFile file : {WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::Browser, WorkFile::Images})
-        EXPECT_EQ(file_contents(files.path(file)), "\r\n") << file_name_of(file);
-    EXPECT_EQ(file_contents(files.path(WorkFile::Source)), "old content");
-    EXPECT_EQ(file_contents(files.path(WorkFile::ImagePage)), "old content");
+        EXPECT_EQ(read_file(files.path(file)), "\r\n") << file_name_of(file);
+    EXPECT_EQ(read_file(files.path(WorkFile::Source)), "old content");
+    EXPECT_EQ(read_file(files.path(WorkFile::ImagePage)), "old content");
 }
 
 TEST(WorkFiles, ResetGoesOnAfterAFileThatCannotBeWritten)
@@ -138,13 +138,13 @@ TEST(WorkFiles, ResetGoesOnAfterAFileThatCannotBeWritten)
     files.create_missing();
     fs::remove(files.path(WorkFile::CheckImages));
     fs::create_directory(files.path(WorkFile::CheckImages));
-    put_file(files.path(WorkFile::Images), "old");
+    write_file(files.path(WorkFile::Images), "old");
 
     const std::vector<std::string> failures = files.ResetWorkFiles();
 
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_TRUE(names_file(failures[0], WorkFile::CheckImages)) << failures[0];
-    EXPECT_EQ(file_contents(files.path(WorkFile::Images)), "\r\n");
+    EXPECT_EQ(read_file(files.path(WorkFile::Images)), "\r\n");
 }
 
 // A run killed midway leaves the temporary file of its write behind; the next start removes those
@@ -155,11 +155,11 @@ TEST(WorkFiles, RemoveLeftoversTakesOnlyTheTemporaryFilesOfWorkFiles)
     const WorkFiles files(directory.path());
     files.create_missing();
     for (const char* name : {"source.htm.a1B2c3", "checkImages.txt.XXXXXX", "imagepage.html.000000"})
-        put_file(directory.path() / name, "torn");
+        write_file(directory.path() / name, "torn");
     const std::vector<std::string> kept = {"notes.txt.a1B2c3", "source.htm.a1B2c", "source.htm.a1B2c3d", "source.htm.a1-2c3",
                                            "Source.htm.a1B2c3", "settings.ini.a1B2c3"};
     for (const std::string& name : kept)
-        put_file(directory.path() / name, "keep");
+        write_file(directory.path() / name, "keep");
     fs::create_directory(directory.path() / "images.htm.dir123");
 
     EXPECT_TRUE(files.remove_leftovers().empty());
@@ -169,7 +169,7 @@ TEST(WorkFiles, RemoveLeftoversTakesOnlyTheTemporaryFilesOfWorkFiles)
     expected.insert(expected.end(), kept.begin(), kept.end());
     std::ranges::sort(expected);
     EXPECT_EQ(names_in(directory.path()), expected);
-    EXPECT_EQ(file_contents(files.path(WorkFile::Source)), "\r\n");
+    EXPECT_EQ(read_file(files.path(WorkFile::Source)), "\r\n");
 }
 
 TEST(WorkDirectory, AWritableProgramDirectoryIsUsedAndLeftClean)
@@ -198,7 +198,7 @@ TEST(WorkDirectory, WithoutAProgramDirectoryTheUserDirectoryIsCreatedAndUsedWith
 TEST(WorkDirectory, UnusableProgramDirectoriesFallBackToTheCreatedUserDirectory)
 {
     TempDirectory directory;
-    put_file(directory.path() / "regular-file", "x");
+    write_file(directory.path() / "regular-file", "x");
     const std::vector<fs::path> unusable = {
         directory.path() / "regular-file" / "program", // no user, root included, can create files here
         directory.path() / "does-not-exist",

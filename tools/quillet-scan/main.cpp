@@ -2,7 +2,7 @@
 #include "page_input.h"
 #include "reference_output.h"
 
-#include "analysis/base_address.h"
+#include "platform/result.h"
 #include "views/page_views_update.h"
 #include "views/work_files.h"
 
@@ -35,27 +35,27 @@ void print(std::FILE* stream, std::string_view text)
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-std::string check_work_directory(const std::filesystem::path& directory)
+Result check_work_directory(const std::filesystem::path& directory)
 {
     std::error_code error;
     if (std::filesystem::is_directory(directory, error))
-        return {};
+        return Result::success();
     const std::string reason = error ? error.message() : "not a directory";
-    return "cannot use work directory " + directory.string() + ": " + reason;
+    return Result::failure("cannot use work directory " + directory.string() + ": " + reason);
 }
 
-std::string write_standard_output(const std::string& text)
+Result write_standard_output(const std::string& text)
 {
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
     if (!written || std::fflush(stdout) != 0)
-        return std::string("cannot write standard output: ") + std::strerror(errno);
-    return {};
+        return Result::failure(std::string("cannot write standard output: ") + std::strerror(errno));
+    return Result::success();
 }
 
 int run_scan(const ScanRequest& request)
 {
     // The work directory first: a fetch may take long, and should not be in vain.
-    std::string error = check_work_directory(request.work_directory);
+    std::string error = check_work_directory(request.work_directory).failure_text();
     PageInput page;
     if (error.empty()) {
         page = read_page(request);
@@ -72,8 +72,7 @@ int run_scan(const ScanRequest& request)
     const std::string& page_text = page.text;
     const WorkFiles files(request.work_directory);
     std::vector<std::string> failures = files.create_missing();
-    const std::string base_address = document_base_address(page_text, page.page_address);
-    PageViewsUpdate update = update_page_views(files, page_text, base_address);
+    PageViewsUpdate update = update_page_views(files, page_text, page.page_address);
     failures.insert(failures.end(), update.failures.begin(), update.failures.end());
     // Leaving entries out is what the bounds are for, not a failure.
     if (const std::string left_out = left_out_summary(update.left_out); !left_out.empty())
@@ -81,8 +80,8 @@ int run_scan(const ScanRequest& request)
 
     const std::string listing = request.format == OutputFormat::Json ? references_as_json(update.references, page_text)
                                                                      : references_as_lines(update.references);
-    if (error = write_standard_output(listing); !error.empty())
-        failures.push_back(std::move(error));
+    if (const Result written = write_standard_output(listing); !written.ok())
+        failures.push_back(written.failure_text());
     for (const std::string& failure : failures)
         complain(failure);
     return failures.empty() ? EXIT_SUCCESS : kExitFailure;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/main_window.h"
+
+namespace quillet {
+
+// The controls of a main window, for the tests that look at them or use them as a user would.
+class MainWindowTestAccess {
+public:
+    static MainWindowControls& controls(Form1& window) { return window.m_controls; }
+};
+
+namespace test {
+
+inline MainWindowControls& controls(Form1& window)
+{
+    return MainWindowTestAccess::controls(window);
+}
+
+}
+
+}
