@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quillet::platform {
+
+// A folder made for one job: its name is new (`name_start` and six random letters or digits) and
+// only this user may enter it, so nobody else can plant or swap a file in it.
+struct PrivateFolder {
+    std::filesystem::path path;
+    std::string failure; // a message that names the parent folder; empty when it was created
+};
+PrivateFolder create_private_folder(const std::filesystem::path& parent, std::string_view name_start);
+
+// Creates `path` as a new empty file: a file or a link of that name makes it fail, it is never
+// opened nor followed. Returns an empty string on success, otherwise a message that names it.
+std::string create_new_file(const std::filesystem::path& path);
+
+}
