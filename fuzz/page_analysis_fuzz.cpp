@@ -1,11 +1,16 @@
 #include "page_analysis_fuzz.h"
 
+#include "analysis/attribute_value.h"
+#include "analysis/base_address.h"
 #include "analysis/output_bounds.h"
+#include "analysis/reference_resolver.h"
+#include "analysis/url_helpers.h"
 #include "views/page_views_update.h"
 #include "views/pages_in_memory.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace quillet::fuzz {
@@ -47,6 +52,26 @@ void check_image_page(std::string_view page, std::size_t image_count)
     require(count_of(page, "'") == 4 * image_count, "stray quote in the image page");
 }
 
+// The query and fragment of an address are no part of its directory.
+void check_directory_without_query(std::string_view address)
+{
+    const std::string_view path = without_query_and_fragment(address);
+    require(page_directory(address) == page_directory(path), "the query taken into the page directory");
+    require(ParentUrl(address) == ParentUrl(path), "the directory above taken inside the query");
+}
+
+// A listed value stands inside its tag: no ">" outside quoted values ends the tag before it.
+void check_values_inside_tags(std::string_view page_text, const ReferenceList& references)
+{
+    for (const Reference& reference : references) {
+        const ReferencePlace& place = reference.place;
+        const std::size_t tag_end = find_tag_end(page_text, place.tag_start);
+        require(place.value_start + place.value_size <= page_text.size(), "a value outside the page");
+        require(tag_end == std::string_view::npos || tag_end >= place.value_start + place.value_size,
+                "a value after the end of its tag");
+    }
+}
+
 }
 
 void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
@@ -56,8 +81,14 @@ void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
     const std::string_view page_address = input.substr(0, line_end);
     const std::string_view page_text = line_end == std::string_view::npos ? std::string_view() : input.substr(line_end + 1);
 
+    check_directory_without_query(page_address);
+    const std::string base_address = document_base_address(page_text, page_address);
+    check_directory_without_query(base_address);
+
     const PagesInMemory pages;
     const PageViewsUpdate update = update_page_views(pages, page_text, page_address);
+    check_values_inside_tags(page_text, update.references.image_tags);
+    check_values_inside_tags(page_text, update.references.image_links);
 
     const std::string& source_page = pages.text_of(WorkFile::Source);
     const std::string& image_page = pages.text_of(WorkFile::ImagePage);

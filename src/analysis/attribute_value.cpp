@@ -27,4 +27,23 @@ std::string_view attribute_value(std::string_view text)
     return {value_start, std::find_if(value_start, text.end(), is_html_space)};
 }
 
+// Searches go on from the last quote or "=" passed, so the text is read once.
+std::size_t find_tag_end(std::string_view text, std::size_t from)
+{
+    for (std::size_t at = text.find_first_of("=>", from); at != std::string_view::npos;
+         at = text.find_first_of("=>", at + 1)) {
+        if (text[at] == '>')
+            return at;
+        const auto value_start = std::find_if_not(text.begin() + static_cast<std::ptrdiff_t>(at) + 1, text.end(), is_html_space);
+        if (value_start == text.end() || !is_quote(*value_start))
+            continue;
+        const std::size_t opening = static_cast<std::size_t>(value_start - text.begin());
+        const std::size_t closing = text.find(*value_start, opening + 1);
+        if (closing == std::string_view::npos)
+            return text.find('>', opening);
+        at = closing;
+    }
+    return std::string_view::npos;
+}
+
 }

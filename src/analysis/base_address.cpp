@@ -23,7 +23,7 @@ std::optional<std::pair<std::size_t, std::string_view>> next_base_tag(std::strin
          start = find_ignoring_case(text, kBaseMarker, start + 1)) {
         const std::size_t name_end = start + kBaseMarker.size();
         if (name_end == text.size() || is_html_space(text[name_end]) || text[name_end] == '/' || text[name_end] == '>')
-            return std::pair(start, text.substr(name_end, text.find('>', name_end) - name_end));
+            return std::pair(start, text.substr(name_end, find_tag_end(text, name_end) - name_end));
     }
     return std::nullopt;
 }

@@ -1,17 +1,13 @@
 #include "analysis/dot_segments.h"
 
+#include "analysis/url_helpers.h"
+
 #include <algorithm>
 #include <vector>
 
 namespace quillet {
 
 namespace {
-
-std::size_t path_length(std::string_view reference)
-{
-    return static_cast<std::size_t>(
-        std::find_if(reference.begin(), reference.end(), [](char c) { return c == '?' || c == '#'; }) - reference.begin());
-}
 
 std::vector<std::string_view> split_segments(std::string_view path)
 {
@@ -34,7 +30,7 @@ bool is_dot_segment(std::string_view segment)
 
 bool has_dot_segments(std::string_view reference)
 {
-    const std::string_view path = reference.substr(0, path_length(reference));
+    const std::string_view path = without_query_and_fragment(reference);
     for (std::size_t start = 0; start <= path.size();) {
         const std::size_t slash = std::min(path.find('/', start), path.size());
         if (is_dot_segment(path.substr(start, slash - start)))
@@ -46,7 +42,7 @@ bool has_dot_segments(std::string_view reference)
 
 std::string remove_dot_segments(std::string_view path)
 {
-    const std::size_t length = path_length(path);
+    const std::size_t length = without_query_and_fragment(path).size();
     const std::vector<std::string_view> segments = split_segments(path.substr(0, length));
 
     std::vector<std::string_view> kept;

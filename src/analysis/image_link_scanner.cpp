@@ -1,6 +1,7 @@
 #include "analysis/image_link_scanner.h"
 
 #include "analysis/ascii_text.h"
+#include "analysis/attribute_value.h"
 #include "analysis/tag_scanner.h"
 
 #include <array>
@@ -31,7 +32,7 @@ bool names_image_file(std::string_view region)
 
 bool admits_closed_anchor_naming_image(std::string_view region)
 {
-    return region.find('>') != std::string_view::npos && names_image_file(region);
+    return find_tag_end(region) != std::string_view::npos && names_image_file(region);
 }
 
 constexpr TagPattern kAnchor = {"<a ", "href=", admits_closed_anchor_naming_image};

@@ -22,9 +22,10 @@ bool ends_with_host_ending(std::string_view address)
     return false;
 }
 
-bool is_bare_host(std::string_view address, const SchemePrefix& scheme)
+// "http://www.example.org", without a path.
+bool is_bare_host(std::string_view path, std::string_view scheme)
 {
-    return address.find('/', scheme.position + scheme.text.size()) == std::string_view::npos;
+    return !scheme.empty() && path.find('/', scheme.size()) == std::string_view::npos;
 }
 
 // The host with its "/", from an address without scheme.
@@ -67,35 +68,47 @@ bool is_absolute(std::string_view reference)
 
 std::string page_directory(std::string_view page_address)
 {
-    if (page_address.ends_with('/'))
-        return std::string(page_address);
-    if (const auto scheme = find_scheme_prefix(page_address)) {
-        if (is_bare_host(page_address, *scheme))
-            return std::string(page_address) + '/';
-    } else if (ends_with_host_ending(page_address)) {
-        return std::string(page_address);
-    }
-    return ParentUrl(page_address);
+    const std::string_view path = without_query_and_fragment(page_address);
+    if (path.ends_with('/'))
+        return std::string(path);
+    const std::string_view scheme = scheme_prefix(path);
+    if (is_bare_host(path, scheme))
+        return std::string(path) + '/';
+    if (scheme.empty() && ends_with_host_ending(path))
+        return std::string(path);
+    return ParentUrl(path);
 }
 
 ReferenceResolver::ReferenceResolver(std::string_view page_address)
 {
     const std::string directory = page_directory(page_address);
-    const auto scheme = find_scheme_prefix(directory);
-    m_scheme = scheme ? to_lower_ascii(scheme->text) : std::string();
+    const std::string_view scheme = scheme_prefix(directory);
+    m_scheme = to_lower_ascii(scheme);
 
-    std::string base = scheme ? replace_all_ignoring_case(directory, scheme->text, "") : directory;
+    std::string base = directory.substr(scheme.size());
     m_host_root = host_root(base);
     if (!base.ends_with('/'))
         base = ParentUrl(base);
     // Relative images of "hometown.aol" pages are served from "members.aol".
     m_directory = replace_all_ignoring_case(base, "hometown.aol", "members.aol");
+
+    const std::string_view path = without_query_and_fragment(page_address);
+    const std::string_view page_scheme = scheme_prefix(path);
+    m_document = to_lower_ascii(page_scheme) + std::string(path.substr(page_scheme.size()));
+    if (is_bare_host(path, page_scheme))
+        m_document += '/';
+    const std::string_view rest = page_address.substr(path.size());
+    m_query = rest.starts_with('?') ? std::string(rest.substr(0, rest.find('#'))) : std::string();
 }
 
 std::string ReferenceResolver::resolve(std::string_view reference) const
 {
     if (is_absolute(reference))
         return std::string(reference);
+    if (reference.starts_with('?'))
+        return m_document + std::string(reference);
+    if (reference.starts_with('#'))
+        return concatenate({m_document, m_query, reference});
     if (reference.starts_with("//"))
         return resolve_network_path(reference);
     if (reference.starts_with('/'))

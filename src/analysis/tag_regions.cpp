@@ -1,6 +1,7 @@
 #include "analysis/tag_regions.h"
 
 #include "analysis/ascii_text.h"
+#include "analysis/attribute_value.h"
 
 namespace quillet {
 
@@ -29,7 +30,7 @@ std::size_t TagRegionReader::region_end(std::size_t start, std::size_t next_mark
     const std::size_t line_end = find_line_end(up_to_next_marker, start);
     if (line_end == next_marker)
         return next_marker;
-    const std::size_t tag_end = up_to_next_marker.find('>', start);
+    const std::size_t tag_end = find_tag_end(up_to_next_marker, start);
     if (tag_end == std::string_view::npos)
         return next_marker;
     if (tag_end < line_end)

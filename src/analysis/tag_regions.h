@@ -8,8 +8,8 @@ namespace quillet {
 
 // Walks the tags that begin with `marker` ("<img", "<a ", any letter case) in page text, giving
 // each tag's region: the text from its marker to the end of its line, or to the next marker
-// when that comes first. A tag whose line holds no ">" continues to the end of the line where
-// its first ">" stands (the region then holds line breaks), or, when no ">" comes before the
+// when that comes first. A tag whose line holds no ">" that ends it (one outside quoted values)
+// continues to the end of the line where that ">" stands (the region then holds line breaks), or, when no ">" comes before the
 // next marker, up to that marker. Text before the first marker of a line belongs to no region.
 // Lines end at LF, CR LF or a lone CR.
 class TagRegionReader {

@@ -28,14 +28,14 @@ struct WrittenReference {
 };
 
 // The reference that a tag region's attribute names as the page writes it, or nothing when the
-// region holds none: no attribute, a ">" before it (the attribute then belongs to a later tag, or
-// the ">" to some other attribute's value), or a tag cut off right after the attribute.
+// region holds none: no attribute, a tag ended before it (the attribute then belongs to a later
+// tag), or a tag cut off right after the attribute.
 std::optional<WrittenReference> written_reference_in_region(std::string_view region, std::string_view attribute)
 {
     const std::size_t attribute_start = find_ignoring_case(region, attribute);
     if (attribute_start == std::string_view::npos)
         return std::nullopt;
-    const std::size_t tag_end = region.find('>');
+    const std::size_t tag_end = find_tag_end(region);
     if (tag_end < attribute_start)
         return std::nullopt;
 

@@ -7,14 +7,15 @@
 
 namespace quillet {
 
-// Every occurrence of the address's scheme ("http://", "https://", ...) is taken out, the rest is
-// cut as plain text, and the scheme is put back in front in lower case; a bare host comes back
-// without it ("www.example.com/").
+// The address's own scheme ("http://", "https://", ...) is taken off its start, the rest of the
+// path is cut as plain text, and the scheme is put back in front in lower case; a bare host comes
+// back without it ("www.example.com/").
 std::string ParentUrl(std::string_view address)
 {
-    const auto scheme = find_scheme_prefix(address);
-    const std::string scheme_text = scheme ? to_lower_ascii(scheme->text) : std::string();
-    std::string remainder = scheme ? replace_all_ignoring_case(address, scheme->text, "") : std::string(address);
+    const std::string_view path = without_query_and_fragment(address);
+    const std::string_view scheme = scheme_prefix(path);
+    const std::string scheme_text = to_lower_ascii(scheme);
+    std::string remainder(path.substr(scheme.size()));
 
     if (!remainder.empty() && remainder.back() == '/')
         remainder.pop_back();
@@ -25,6 +26,11 @@ std::string ParentUrl(std::string_view address)
     if (!directory.empty() && directory != scheme_text)
         return directory;
     return remainder + '/';
+}
+
+std::string_view without_query_and_fragment(std::string_view address)
+{
+    return address.substr(0, address.find_first_of("?#"));
 }
 
 std::string UrlFileName(std::string_view reference)

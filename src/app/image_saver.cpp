@@ -12,16 +12,24 @@ namespace {
 // Enough to keep the line busy without crowding out the Browser view's own requests.
 constexpr std::size_t kParallelDownloads = 3;
 
+// Each attempt of a move either ends it or takes another name; a folder that keeps taking them
+// away is not to be chased for ever.
+constexpr int kMoveAttempts = 8;
+
+// A link counts as taken too, even one that points nowhere.
+bool exists_in_folder(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+}
+
 }
 
 ImageSaver::ImageSaver(platform::WebSession& session, const std::vector<std::string>& addresses,
                        std::filesystem::path folder)
     : m_session(session)
     , m_folder(std::move(folder))
-    , m_names([this](const std::string& name) {
-        std::error_code ignored;
-        return std::filesystem::exists(m_folder / name, ignored);
-    })
+    , m_names([this](const std::string& name) { return exists_in_folder(m_folder / name); })
     , m_manifest_name(m_names.take(kImageManifestName))
     , m_images(addresses.size())
     , m_downloads(addresses.size())
@@ -32,28 +40,44 @@ ImageSaver::ImageSaver(platform::WebSession& session, const std::vector<std::str
     }
 }
 
-std::filesystem::path ImageSaver::temporary_path(std::size_t index) const
+std::filesystem::path ImageSaver::download_path(std::size_t index) const
 {
-    return m_folder / ("." + m_file_names[index] + ".part");
+    return m_private_folder.path / (std::to_string(index) + ".part");
 }
 
 void ImageSaver::start()
 {
     m_running = true;
-    if (m_images.empty())
+    // Hidden, and marked as the program's own temporary files are.
+    m_private_folder = platform::create_private_folder(m_folder, std::string(platform::kTemporaryFileMark) + "saving-");
+    if (!m_private_folder.created.ok()) {
+        for (SavedImage& image : m_images)
+            image.failure = m_private_folder.created.failure_text();
         finish(0);
-    else
+    } else if (m_images.empty()) {
+        finish(0);
+    } else {
         start_downloads();
+    }
 }
 
 void ImageSaver::start_downloads()
 {
-    while (m_next < m_images.size() && m_next - m_ended < kParallelDownloads) {
-        const std::size_t index = m_next++;
-        m_downloads[index] = std::make_unique<platform::WebDownload>(
-            m_session, m_images[index].address, temporary_path(index),
-            [this, index](const platform::DownloadOutcome& outcome) { on_download_done(index, outcome); });
+    while (m_running && m_next < m_images.size() && m_next - m_ended < kParallelDownloads)
+        start_download(m_next++);
+}
+
+// The engine is told to overwrite the file it is given, so it is given only one made here.
+void ImageSaver::start_download(std::size_t index)
+{
+    const std::filesystem::path destination = download_path(index);
+    if (const Result created = platform::create_new_file(destination); !created.ok()) {
+        on_download_done(index, {false, created.failure_text(), 0, {}});
+        return;
     }
+    m_downloads[index] = std::make_unique<platform::WebDownload>(
+        m_session, m_images[index].address, destination,
+        [this, index](const platform::DownloadOutcome& outcome) { on_download_done(index, outcome); });
 }
 
 void ImageSaver::on_download_done(std::size_t index, const platform::DownloadOutcome& outcome)
@@ -73,29 +97,47 @@ void ImageSaver::on_download_done(std::size_t index, const platform::DownloadOut
 
 void ImageSaver::keep_download(std::size_t index, const platform::DownloadOutcome& outcome)
 {
-    const std::filesystem::path temporary = temporary_path(index);
+    const std::filesystem::path downloaded = download_path(index);
     std::error_code size_error;
-    const auto bytes = std::filesystem::file_size(temporary, size_error);
+    const auto bytes = std::filesystem::file_size(downloaded, size_error);
     m_images[index].bytes = size_error ? outcome.bytes : bytes;
-    Result moved = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
-    std::error_code ignored;
-    if (!moved.ok() && std::filesystem::exists(m_folder / m_file_names[index], ignored)) {
-        // A file that took the name meanwhile keeps it; the image takes the next free one.
-        m_file_names[index] = m_names.take(image_file_name(m_images[index].address));
-        moved = platform::move_file_without_replacing(temporary, m_folder / m_file_names[index]);
-    }
+    const Result moved = move_into_folder(downloaded, image_file_name(m_images[index].address), m_file_names[index]);
     if (moved.ok()) {
         m_images[index].file = m_file_names[index];
         return;
     }
     m_images[index].failure = moved.failure_text();
-    std::filesystem::remove(temporary, ignored);
+    std::error_code ignored;
+    std::filesystem::remove(downloaded, ignored);
+}
+
+Result ImageSaver::move_into_folder(const std::filesystem::path& file, std::string wanted, std::string& name)
+{
+    Result failure;
+    for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
+        platform::FileMove move = platform::move_file_without_replacing(file, m_folder / name);
+        switch (move.outcome) {
+        case platform::FileMove::Outcome::Moved:
+            return Result::success();
+        case platform::FileMove::Outcome::NameTaken:
+            break;
+        case platform::FileMove::Outcome::NameTooLong:
+            wanted = shortened_file_name(wanted, wanted.size() / 2);
+            break;
+        case platform::FileMove::Outcome::Failed:
+            return move.result;
+        }
+        failure = std::move(move.result);
+        name = m_names.take(wanted);
+    }
+    return failure;
 }
 
 ImageSaver::~ImageSaver()
 {
     if (m_running)
         cancel_downloads();
+    remove_private_folder();
 }
 
 void ImageSaver::cancel()
@@ -113,11 +155,8 @@ std::size_t ImageSaver::cancel_downloads()
             continue;
         image.failure = "cancelled";
         ++cancelled;
-        if (m_downloads[index]) {
+        if (m_downloads[index])
             m_downloads[index]->cancel();
-            std::error_code ignored;
-            std::filesystem::remove(temporary_path(index), ignored);
-        }
     }
     return cancelled;
 }
@@ -130,8 +169,31 @@ void ImageSaver::finish(std::size_t cancelled)
     for (const SavedImage& image : m_images)
         ++(image.file.empty() ? summary.failed : summary.saved);
     summary.failed -= cancelled;
-    summary.manifest = platform::replace_file_contents(m_folder / m_manifest_name, {image_manifest(m_images)});
+    summary.manifest = write_manifest();
+    remove_private_folder();
     m_finished.emit(summary);
+}
+
+Result ImageSaver::write_manifest()
+{
+    if (!m_private_folder.created.ok())
+        return m_private_folder.created;
+    const std::filesystem::path written = m_private_folder.path / kImageManifestName;
+    const Result replaced = platform::replace_file_contents(written, {image_manifest(m_images)});
+    if (!replaced.ok())
+        return replaced;
+    return move_into_folder(written, std::string(kImageManifestName), m_manifest_name);
+}
+
+// The folder holds only what the saver and the engine put there: the downloads cancelled or
+// failed, which are no one's files.
+void ImageSaver::remove_private_folder()
+{
+    if (m_private_folder.path.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(m_private_folder.path, ignored);
+    m_private_folder.path.clear();
 }
 
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/private_folder.h"
 #include "platform/result.h"
 #include "platform/web_download.h"
 #include "views/image_manifest.h"
@@ -44,16 +45,23 @@ public:
     sigc::signal<void(const Summary&)>& finished() { return m_finished; }
 
 private:
-    std::filesystem::path temporary_path(std::size_t index) const;
+    std::filesystem::path download_path(std::size_t index) const;
     void start_downloads();
+    void start_download(std::size_t index);
     void on_download_done(std::size_t index, const platform::DownloadOutcome& outcome);
     void keep_download(std::size_t index, const platform::DownloadOutcome& outcome);
+    // Gives `file` the name `name` in the folder; when another file takes it meanwhile, the next
+    // free name made from `wanted`, and when the file system finds it too long, a shorter one.
+    Result move_into_folder(const std::filesystem::path& file, std::string wanted, std::string& name);
     // Cancels the downloads still running and returns how many there were.
     std::size_t cancel_downloads();
     void finish(std::size_t cancelled);
+    Result write_manifest();
+    void remove_private_folder();
 
     platform::WebSession& m_session;
     std::filesystem::path m_folder;
+    platform::PrivateFolder m_private_folder;
     UniqueFileNames m_names;
     std::string m_manifest_name;
     std::vector<std::string> m_file_names; // the name each image is to be saved under

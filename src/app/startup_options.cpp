@@ -1,5 +1,7 @@
 #include "app/startup_options.h"
 
+#include "analysis/ascii_text.h"
+#include "analysis/url_scheme.h"
 #include "platform/typed_address.h"
 
 #include <string_view>
@@ -33,6 +35,13 @@ std::string start_page_from(std::string_view argument)
     return platform::uri_from_typed_address(argument);
 }
 
+// Whatever another program hands over is opened as a page; a script address would run in the
+// "Browser" view with the page's rights.
+bool is_script(std::string_view start_page)
+{
+    return equals_ignoring_case(leading_scheme_name(start_page), "javascript");
+}
+
 }
 
 StartupOptions read_startup_options(int argc, const char* const* argv)
@@ -46,6 +55,8 @@ StartupOptions read_startup_options(int argc, const char* const* argv)
                 options.error = "only one address or file can be opened at start";
             else if ((options.start_page = start_page_from(argument)).empty())
                 options.error = "no page to open in '" + std::string(argument) + "'";
+            else if (is_script(options.start_page))
+                options.error = "a script address cannot be opened: '" + std::string(argument) + "'";
         } else if (argument == "--") {
             options_ended = true;
         } else if (const std::optional<std::string_view> screenshot = screenshot_value(index, argc, argv)) {

@@ -1,6 +1,5 @@
 #include "platform/atomic_file.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -48,9 +47,12 @@ bool write_parts(int fd, std::initializer_list<std::string_view> parts)
     return true;
 }
 
-bool is_temporary_name_character(char c)
+// A name that bears the mark already keeps it once.
+std::string temporary_pattern_for(const std::filesystem::path& path)
 {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const std::string name = path.filename().string();
+    const std::string marked = name.starts_with(kTemporaryFileMark) ? name : std::string(kTemporaryFileMark) + name;
+    return (path.parent_path() / marked).string() + std::string(kTemporarySuffix);
 }
 
 }
@@ -58,7 +60,7 @@ bool is_temporary_name_character(char c)
 Result replace_file_contents(const std::filesystem::path& path, std::initializer_list<std::string_view> parts,
                                   Durability durability)
 {
-    std::string temporary = path.string() + std::string(kTemporarySuffix);
+    std::string temporary = temporary_pattern_for(path);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return failure(path, errno);
@@ -82,15 +84,9 @@ Result replace_file_contents(const std::filesystem::path& path, std::initializer
     return Result::success();
 }
 
-bool is_temporary_file_for(const std::filesystem::path& candidate, const std::filesystem::path& target)
+bool is_temporary_file(const std::filesystem::path& candidate)
 {
-    const std::string name = candidate.filename().string();
-    const std::string target_name = target.filename().string() + '.';
-    const std::size_t random_length = kTemporarySuffix.size() - 1;
-    if (name.size() != target_name.size() + random_length || !name.starts_with(target_name))
-        return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(target_name.size()), name.end(),
-                       is_temporary_name_character);
+    return candidate.filename().string().starts_with(kTemporaryFileMark);
 }
 
 }

@@ -15,14 +15,18 @@ enum class Durability {
 };
 
 // Replaces the whole content of `path` in one step with `parts` written one after the other: they
-// go to a temporary file in the same directory, which is then renamed over `path`. A crash or a
+// go to a temporary file in the same directory, named with the program's mark, which is then
+// renamed over `path`. A crash or a
 // full disk leaves either the old content or the new one, never a torn file.
 // A failure's text names the file.
 Result replace_file_contents(const std::filesystem::path& path, std::initializer_list<std::string_view> parts,
                                   Durability durability = Durability::Synced);
 
-// True when `candidate` is named like the temporary files that replacing `target` makes: a run
-// killed mid-write leaves one behind.
-bool is_temporary_file_for(const std::filesystem::path& candidate, const std::filesystem::path& target);
+// The start of the name of every temporary file that replacing a file makes (".quillet-tmp-NAME.",
+// six letters or digits), a mark of this program that no user's file carries by chance.
+inline constexpr std::string_view kTemporaryFileMark = ".quillet-tmp-";
+
+// True when the name of `candidate` bears that mark: a run killed mid-write left it behind.
+bool is_temporary_file(const std::filesystem::path& candidate);
 
 }

@@ -66,6 +66,16 @@ void NavigationTracker::finished()
     }
 }
 
+void NavigationTracker::refused(const std::string& message)
+{
+    if (m_phase == Phase::Idle)
+        return;
+    m_phase = Phase::Idle;
+    m_failure.reset();
+    report_load_status(message);
+    m_reports.progress(-1, kProgressMaximum);
+}
+
 void NavigationTracker::progressed(double fraction)
 {
     if (m_phase != Phase::Loading && m_phase != Phase::LoadingErrorPage)

@@ -33,6 +33,9 @@ public:
     // Returns whether the caller is to load the error page: never for the error page itself.
     ErrorPage failed(const std::string& message, ErrorPage wanted);
     void finished();
+    // The answer was no page and the view keeps the page it shows: the navigation ends saying
+    // `message`, with no completion, since no page came to be rebuilt from.
+    void refused(const std::string& message);
     void progressed(double fraction);
     void process_ended(const std::string& message);
 

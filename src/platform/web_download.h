@@ -22,7 +22,8 @@ struct DownloadOutcome {
 };
 
 // One address downloaded to a file through the window's session, so with the Browser view's
-// cookies and cache. A file there is replaced; one that did not complete is removed.
+// cookies and cache. The engine overwrites the file, so `destination` must be one that the caller
+// has just created for it where nobody else can swap it; one that did not complete is removed.
 class WebDownload {
 public:
     // `done` runs once when the download ends, unless it was cancelled or this object went first.

@@ -89,9 +89,11 @@ public:
     // Progress and its maximum; a final negative progress after every finished load.
     sigc::signal<void(int progress, int maximum)>& ProgressChange();
     // The end of every navigation, failed or stopped ones too: once per navigation, for a failed
-    // one after its error page shows.
+    // one after its error page shows. Not for an answer that is no page: the page shown stays.
     sigc::signal<void()>& DownloadComplete();
-    // A new page title; a page without one reports its address when its load completes.
+    // A new page title; a page without one reports its address when its load completes. A response
+    // that is no page (one the engine would download) is refused: the page shown stays, the status
+    // text names the address, its type and its size, and the shown page's title is reported again.
     sigc::signal<void(const std::string& title)>& TitleChange();
 
     // Whether the view is loading a page; `changed` runs whenever that changes, until the returned

@@ -1,6 +1,8 @@
 #include "platform/string_conversions.h"
 #include "platform/web_view_impl.h"
 
+#include <utility>
+
 namespace quillet::platform {
 
 namespace {
@@ -23,9 +25,21 @@ void load_error_page(WebKitWebView* view, const std::string& address, const std:
 
 constexpr const char* kRefusedAddressMessage = "Not allowed to use restricted network port";
 
+// A response refused as no page ends its navigation with the page shown unchanged: the status
+// says what the answer was, and once the load has ended (the view's address is the shown page's
+// again) the windows hear the page's title again, so that the address box returns to it.
+void end_refused_response(WebView::Impl& impl)
+{
+    if (!impl.refused_response)
+        return;
+    impl.tracker.refused(*std::exchange(impl.refused_response, std::nullopt));
+    impl.title_change.emit(impl.title().empty() ? impl.address() : impl.title());
+}
+
 // A refused address fails like any other: the user sees why, and the address stays in the view.
 void finish_load(WebView::Impl& impl)
 {
+    end_refused_response(impl);
     const std::optional<std::string> refused = impl.tracker.refused_address(impl.address());
     if (refused && impl.tracker.failed(kRefusedAddressMessage, ErrorPage::Follows) == ErrorPage::Follows) {
         impl.tracker.finished();
@@ -40,6 +54,7 @@ void on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer data)
     auto& impl = impl_of(data);
     switch (event) {
     case WEBKIT_LOAD_STARTED:
+        impl.refused_response.reset(); // the answer to this load is still to come
         impl.tracker.started(impl.address());
         break;
     case WEBKIT_LOAD_REDIRECTED:
@@ -65,6 +80,10 @@ bool deserves_error_page(const GError* error)
 gboolean on_load_failed(WebKitWebView* view, WebKitLoadEvent, char* failing_uri, GError* error, gpointer data)
 {
     auto& impl = impl_of(data);
+    if (impl.refused_response) {
+        impl.tracker.refused(*impl.refused_response);
+        return TRUE;
+    }
     const auto wanted = deserves_error_page(error) ? ErrorPage::Follows : ErrorPage::None;
     if (impl.tracker.failed(error->message, wanted) == ErrorPage::Follows)
         load_error_page(view, to_string(failing_uri), error->message);

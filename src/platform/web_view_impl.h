@@ -9,6 +9,7 @@
 #include <giomm/simpleaction.h>
 #include <webkit/webkit.h>
 
+#include <optional>
 #include <vector>
 
 namespace quillet::platform {
@@ -42,6 +43,9 @@ struct WebView::Impl {
     sigc::signal<void(const std::string&)> title_change;
     sigc::signal<void(unsigned)> find_result;
     NavigationTracker tracker;
+    // What the last response refused as no page was (its address, type and size), until its load
+    // reports its end.
+    std::optional<std::string> refused_response;
     std::vector<ContextMenuItem> context_menu_items;
 
     // Declared last, so the handlers are disconnected before anything they use goes away.
@@ -63,8 +67,8 @@ void connect_find_events(WebView::Impl& impl);
 // The handler that adds our own items to the engine's context menu (web_view_context_menu.cpp).
 void connect_context_menu(WebView::Impl& impl);
 
-// The handlers that keep a silent view free of the engine's own dialogs, and that load requested
-// new windows in the view itself (web_view_requests.cpp).
+// The handlers that keep a silent view free of the engine's own dialogs, that load requested new
+// windows in the view itself, and that refuse a response that is no page (web_view_requests.cpp).
 void connect_request_handlers(WebView::Impl& impl);
 
 }

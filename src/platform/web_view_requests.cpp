@@ -71,6 +71,31 @@ GtkWidget* on_create(WebKitWebView* view, WebKitNavigationAction* action, gpoint
     return nullptr;
 }
 
+// "http://h/big.bin is no page (application/octet-stream, 104.9 MB)"
+std::string not_a_page_message(WebKitURIResponse* response)
+{
+    const guint64 length = webkit_uri_response_get_content_length(response);
+    const std::string size = length > 0 ? to_string(GCharPtr(g_format_size(length))) : "size unknown";
+    const std::string type = to_string(webkit_uri_response_get_mime_type(response));
+    return to_string(webkit_uri_response_get_uri(response)) + " is no page (" + (type.empty() ? "no type" : type) +
+           ", " + size + ")";
+}
+
+// What the engine cannot show would become a download, written to disk unasked: the view refuses
+// it, keeps the page it shows and says what the answer was.
+gboolean on_decide_policy(WebKitWebView*, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type, gpointer data)
+{
+    if (type != WEBKIT_POLICY_DECISION_TYPE_RESPONSE)
+        return FALSE;
+    auto* response_decision = WEBKIT_RESPONSE_POLICY_DECISION(decision);
+    if (webkit_response_policy_decision_is_mime_type_supported(response_decision)
+        || !webkit_response_policy_decision_is_main_frame_main_resource(response_decision))
+        return FALSE;
+    impl_of(data).refused_response = not_a_page_message(webkit_response_policy_decision_get_response(response_decision));
+    webkit_policy_decision_ignore(decision);
+    return TRUE;
+}
+
 }
 
 void connect_request_handlers(WebView::Impl& impl)
@@ -83,6 +108,7 @@ void connect_request_handlers(WebView::Impl& impl)
     impl.connections.push_back(connect_signal(view, "authenticate", on_authenticate, &impl));
     impl.connections.push_back(connect_signal(view, "print", on_print, &impl));
     impl.connections.push_back(connect_signal(view, "create", on_create, &impl));
+    impl.connections.push_back(connect_signal(view, "decide-policy", on_decide_policy, &impl));
 }
 
 }

@@ -1,6 +1,7 @@
 #include "views/saved_image_names.h"
 
 #include "analysis/url_helpers.h"
+#include "analysis/utf8_sequence.h"
 
 #include <utility>
 
@@ -9,7 +10,7 @@ namespace quillet {
 namespace {
 
 constexpr std::string_view kDefaultName = "image";
-// Well under the 255 bytes a file name may have, leaving room for a number and a temporary suffix.
+// Well under the 255 bytes a file name may have, leaving room for a number.
 constexpr std::size_t kLongestName = 200;
 constexpr std::size_t kLongestExtension = 16;
 
@@ -21,7 +22,7 @@ std::string_view last_path_segment(std::string_view address)
     if (scheme_end == std::string_view::npos)
         return {};
     std::string_view rest = address.substr(scheme_end + 3);
-    rest = rest.substr(0, rest.find_first_of("?#"));
+    rest = without_query_and_fragment(rest);
     const std::size_t path_start = rest.find('/');
     if (path_start == std::string_view::npos)
         return {};
@@ -39,19 +40,41 @@ bool starts_character(std::string_view text, std::size_t at)
     return at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
 }
 
-std::string shortened(std::string name)
+// `text` with each byte that is no part of a UTF-8 character written as "%" and two hex digits.
+std::string with_undecodable_bytes_encoded(std::string_view text)
 {
-    if (name.size() <= kLongestName)
-        return name;
-    const std::size_t dot = name.rfind('.');
-    const std::string extension =
-        (dot != std::string::npos && name.size() - dot <= kLongestExtension) ? name.substr(dot) : std::string();
-    std::size_t stem_end = kLongestName - extension.size();
-    while (stem_end > 0 && !starts_character(name, stem_end))
-        --stem_end;
-    return name.substr(0, stem_end) + extension;
+    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    std::string result;
+    while (!text.empty()) {
+        const Utf8Sequence sequence =
+            static_cast<unsigned char>(text.front()) < 0x80 ? Utf8Sequence{1, true} : leading_utf8_sequence(text);
+        if (sequence.well_formed) {
+            result += text.substr(0, sequence.length);
+        } else {
+            for (const char c : text.substr(0, sequence.length)) {
+                const auto byte = static_cast<unsigned char>(c);
+                result += {'%', kHexDigits[byte >> 4], kHexDigits[byte & 0xF]};
+            }
+        }
+        text.remove_prefix(sequence.length);
+    }
+    return result;
 }
 
+}
+
+std::string shortened_file_name(std::string_view name, std::size_t longest)
+{
+    if (name.size() <= longest)
+        return std::string(name);
+    const std::size_t dot = name.rfind('.');
+    const std::size_t extension_size = dot == std::string_view::npos ? 0 : name.size() - dot;
+    const std::string_view extension =
+        extension_size <= kLongestExtension && extension_size < longest ? name.substr(dot) : std::string_view();
+    std::size_t stem_end = longest - extension.size();
+    while (stem_end > 0 && !starts_character(name, stem_end))
+        --stem_end;
+    return std::string(name.substr(0, stem_end)) + std::string(extension);
 }
 
 std::string image_file_name(std::string_view address)
@@ -71,7 +94,7 @@ std::string image_file_name(std::string_view address)
     name.erase(name.find_last_not_of(' ') + 1);
     if (name.empty())
         return std::string(kDefaultName);
-    return shortened(std::move(name));
+    return shortened_file_name(with_undecodable_bytes_encoded(name), kLongestName);
 }
 
 std::string numbered_file_name(std::string_view name, int number)

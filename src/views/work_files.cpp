@@ -2,7 +2,6 @@
 
 #include "platform/atomic_file.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,10 +38,12 @@ std::string create_if_absent(const std::filesystem::path& path)
     return creation_failure(path, written ? errno : write_error);
 }
 
+// The check's file bears the mark of temporary files, so that a start killed meanwhile leaves
+// nothing the next start does not remove.
 bool can_create_files_in(const std::filesystem::path& directory)
 {
     std::random_device random;
-    const auto probe = directory / (".quillet-probe-" + std::to_string(random()));
+    const auto probe = directory / (std::string(platform::kTemporaryFileMark) + "write-check-" + std::to_string(random()));
     if (!platform::replace_file_contents(probe, {kLineEnd}, platform::Durability::Unsynced).ok())
         return false;
     std::error_code ignored;
@@ -106,20 +107,13 @@ std::vector<std::string> WorkFiles::remove_leftovers() const
          entry.increment(error)) {
         std::error_code status_error;
         if (entry->symlink_status(status_error).type() != std::filesystem::file_type::regular
-            || !is_leftover(entry->path()))
+            || !platform::is_temporary_file(entry->path()))
             continue;
         std::error_code remove_error;
         if (!std::filesystem::remove(entry->path(), remove_error))
             failures.push_back("cannot remove " + entry->path().string() + ": " + remove_error.message());
     }
     return failures;
-}
-
-bool WorkFiles::is_leftover(const std::filesystem::path& candidate) const
-{
-    return std::ranges::any_of(kAllWorkFiles, [&](WorkFile file) {
-        return platform::is_temporary_file_for(candidate, path(file));
-    });
 }
 
 WorkDirectoryChoice choose_work_directory(const std::optional<std::filesystem::path>& program_directory,

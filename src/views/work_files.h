@@ -23,15 +23,14 @@ public:
     // Creates each missing work file holding only CR LF; a file that exists is not touched.
     std::vector<std::string> create_missing() const;
 
-    // Removes the temporary files that writes killed midway left beside the work files; nothing else.
+    // Removes the temporary files that writes and write checks killed midway left beside the work
+    // files, those whose names bear the program's mark; nothing else.
     std::vector<std::string> remove_leftovers() const;
 
     // Writes `text` followed by CR LF.
     Result write(WorkFile file, std::string_view text) const override;
 
 private:
-    bool is_leftover(const std::filesystem::path& candidate) const;
-
     std::filesystem::path m_directory;
 };
 

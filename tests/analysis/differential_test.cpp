@@ -53,6 +53,25 @@ TEST_P(GeneratedPages, GiveTheLiteralLists)
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GeneratedPages, testing::Values(20240611u, 1u, 2u, 3u));
 
+// Whatever "/" or scheme the page address's query or fragment holds, the references resolve as
+// the literal scan resolves them on the address without it.
+TEST(GeneratedPagesWithQueries, GiveTheLiteralListsOfTheAddressWithoutQuery)
+{
+    constexpr std::string_view kSuffixes[] = {"?u=http://cdn.example/x/y", "?x=a/b#c/d", "#top/x", "?a=../../b"};
+    test::PageGenerator generator(7u);
+    std::size_t references = 0;
+    for (int page_number = 0; page_number < 40; ++page_number) {
+        const test::GeneratedPage page = generator.next();
+        const std::string address = page.address + std::string(kSuffixes[page_number % std::size(kSuffixes)]);
+        const std::string without_query = page.address.substr(0, page.address.find('?'));
+        const PageReferences found = scan(page.text, address);
+        ASSERT_EQ(found, scan_literally(page.text, without_query))
+            << "page " << page_number << " at \"" << address << "\":\n" << page.text;
+        references += found.image_tags.size() + found.image_links.size();
+    }
+    EXPECT_GT(references, 200u);
+}
+
 struct SavedPage {
     std::string file_name;
     std::string address;

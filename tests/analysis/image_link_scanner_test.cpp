@@ -45,7 +45,9 @@ INSTANTIATE_TEST_SUITE_P(LikeLiteral, ImageLinks, testing::Values(
         {{"http://www.example.com/pics/z.gif", "z.gif"}}},
     ScannerCase{"SameFileLinkedTwice", kGallery, "<a href='a.gif'>1</a>\n<a href='other/a.gif'>2</a>",
         {{in_gallery("a.gif"), "a.gif"}}},
-    ScannerCase{"NamedAnchorWithoutTarget", kGallery, "<a name='top'><img src='t.gif'></a>", {}}),
+    ScannerCase{"NamedAnchorWithoutTarget", kGallery, "<a name='top'><img src='t.gif'></a>", {}},
+    ScannerCase{"QuotedAngleBracketAfterHref", kGallery, "<a href=\"b.jpg\" title=\"x>y\">B</a>",
+        {{in_gallery("b.jpg"), "b.jpg"}}}),
     test::case_name);
 
 INSTANTIATE_TEST_SUITE_P(UnlikeLiteral, ImageLinks, testing::Values(
@@ -71,6 +73,12 @@ INSTANTIATE_TEST_SUITE_P(UnlikeLiteral, ImageLinks, testing::Values(
     ScannerCase{"DecodedTarget", kGallery, "<a href='show.php?f=big.jpg&amp;w=2'>",
         {{in_gallery("show.php?f=big.jpg&w=2"), "show.php?f=big.jpg&w=2", "show.php?f=big.jpg&amp;w=2"}},
         ReferenceList{{in_gallery("show.php?f=big.jpg&amp;w=2"), "show.php?f=big.jpg&amp;w=2"}}},
+    ScannerCase{"QuotedAngleBracketBeforeHref", kGallery,
+        "<a title=\"x>y\" href=\"b.jpg\">B</a>\n<a title='>' href='c.gif'>\n<a title=\"big.gif\"\nhref='d>e.jpg'>",
+        {{in_gallery("b.jpg"), "b.jpg"}, {in_gallery("c.gif"), "c.gif"}, {in_gallery("d>e.jpg"), "d>e.jpg"}}, ReferenceList{}},
+    ScannerCase{"QueryOfThePageNoDirectory", "http://h.example/g/show.php?dir=/photos/2001#x/y", "<a href='big.jpg'>",
+        {{"http://h.example/g/big.jpg", "big.jpg"}},
+        ReferenceList{{"http://h.example/g/show.php?dir=/photos/2001#x/big.jpg", "big.jpg"}}},
     ScannerCase{"SchemeInsideQueryResolved", kGallery, "<a href='go?to=http://x.example.net/big.jpg'>",
         {{in_gallery("go?to=http://x.example.net/big.jpg"), "big.jpg"}},
         ReferenceList{{"go?to=http://x.example.net/big.jpg", "big.jpg"}}}),

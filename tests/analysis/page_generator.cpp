@@ -22,6 +22,11 @@ constexpr std::string_view kAttributes[] = {
     " width=10", " alt=\"a b\"", " class='c'", " ALT='x y'", "\tborder=0", " data-x=\"1\"", " title=\"pic.gif\"",
     " border=\"0\"", " height = 5",
 };
+// After the value a quoted ">" changes nothing: the literal scan cuts the value out before it.
+constexpr std::string_view kTrailingAttributes[] = {
+    " width=10", " alt=\"a b\"", " class='c'", "\tborder=0", " title=\"pic.gif\"", " alt=\"5 > 4\"", " title='a>b'",
+    " alt= \">\"",
+};
 constexpr std::string_view kTexts[] = {
     "Hello", "a < b", "x > y", "&lt;img&gt;", "photo.jpg", " ", "<p>", "</p>", "<br>", "<div class=\"c\">",
     "</div>", "<span>", "<table><tr><td>", "some words here", "\t", "<b>bold</b>", "<IMAGE>", "<abbr>",
@@ -66,7 +71,10 @@ std::string PageGenerator::target()
 {
     const bool root_relative = m_address_has_scheme && chance(15);
     const std::string_view directory = root_relative ? pick(kRootDirectories) : pick(kDirectories);
-    return std::string(directory) + std::string(pick(kNames)) + std::string(pick(kExtensions)) + std::string(pick(kQueries));
+    std::string name = std::string(pick(kNames)) + std::string(pick(kExtensions));
+    if (directory.empty() && name.empty())
+        name = "x";
+    return std::string(directory) + name + std::string(pick(kQueries));
 }
 
 std::string PageGenerator::image_tag()
@@ -80,7 +88,7 @@ std::string PageGenerator::image_tag()
     if (chance(90))
         tag += " " + mixed_case("src") + "=" + (chance(10) ? " " : "") + quoted(value);
     if (chance(40) && !value.empty())
-        tag += pick(kAttributes);
+        tag += pick(kTrailingAttributes);
     return tag + (chance(20) && !value.empty() ? " />" : ">");
 }
 
@@ -95,7 +103,7 @@ std::string PageGenerator::anchor()
     else
         tag += "name=\"n\"";
     if (chance(30) && !value.empty())
-        tag += pick(kAttributes);
+        tag += pick(kTrailingAttributes);
     tag += ">";
     tag += chance(40) ? image_tag() : std::string(pick(kTexts));
     return tag + (chance(80) ? "</a>" : "");

@@ -16,8 +16,9 @@ struct GeneratedPage {
 // kind of line ending and blank lines, on http:// and scheme-less addresses. They stay clear of
 // the inputs on which the scanners and their literal versions differ on purpose (other schemes,
 // "//", "data:", dot segments, unquoted values, an empty value followed by more attributes, ">"
-// before a tag's target, tags broken over lines, a root reference on an address without scheme,
-// a bare host with scheme), so both list the same references.
+// before a tag's target or in it, tags broken over lines, a root reference on an address without
+// scheme, a bare host with scheme, a reference that is only a query, "/" in the page address's
+// query), so both list the same references.
 class PageGenerator {
 public:
     explicit PageGenerator(std::uint32_t seed);

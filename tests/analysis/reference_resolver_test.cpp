@@ -29,7 +29,12 @@ INSTANTIATE_TEST_SUITE_P(Table, PageDirectory, testing::Values(
     DirectoryCase{"www.example.com", "www.example.com"},
     DirectoryCase{"www.example.org", "www.example.org/"},
     DirectoryCase{"www.example.org/a/b.html", "www.example.org/a/"},
-    DirectoryCase{"", "/"}));
+    DirectoryCase{"", "/"},
+    DirectoryCase{"http://h.example/dir/p.php?x=a/b", "http://h.example/dir/"},
+    DirectoryCase{"http://h.example/r?u=http://cdn.example/x/y", "http://h.example/"},
+    DirectoryCase{"http://h.example?x=a/b", "http://h.example/"},
+    DirectoryCase{"http://h.example/a/#b/c", "http://h.example/a/"},
+    DirectoryCase{"www.example.com?x=a/b", "www.example.com"}));
 
 struct ResolveCase {
     std::string page_address;
@@ -79,8 +84,25 @@ INSTANTIATE_TEST_SUITE_P(OtherSchemes, ResolveReference, testing::Values(
     ResolveCase{kPage, "data:image/gif;base64,R0lGOD/x", "data:image/gif;base64,R0lGOD/x"},
     ResolveCase{kPage, "mailto:me@example.com", "mailto:me@example.com"},
     ResolveCase{"FILE:///home/user/page.html", "/img/a.gif", "file:///img/a.gif"},
-    ResolveCase{"file:///home/user/page.html", "pic.gif", "file:///home/user/pic.gif"},
-    ResolveCase{"https://a.example.com/x/go?u=http://b.example.net/c", "p.gif", "https://a.example.com/x/go?u=http://b.example.net/p.gif"}));
+    ResolveCase{"file:///home/user/page.html", "pic.gif", "file:///home/user/pic.gif"}));
+
+// The page's query and fragment are no part of its directory, whatever "/" or scheme they hold;
+// a reference that is a query or a fragment keeps the page's path.
+INSTANTIATE_TEST_SUITE_P(QueryOfThePage, ResolveReference, testing::Values(
+    ResolveCase{"http://h.example/dir/p.php?x=a/b", "a.gif", "http://h.example/dir/a.gif"},
+    ResolveCase{"http://h.example/dir/p.php?x=a/b", "../b.gif", "http://h.example/b.gif"},
+    ResolveCase{"http://h.example/dir/p.php?x=a/b", "/c.gif", "http://h.example/c.gif"},
+    ResolveCase{"http://h.example/r?u=http://cdn.example/x/y", "a.gif", "http://h.example/a.gif"},
+    ResolveCase{"http://h.example?u=/x/y", "a.gif", "http://h.example/a.gif"},
+    ResolveCase{"http://h.example/dir/p.html#top/x", "a.gif", "http://h.example/dir/a.gif"},
+    ResolveCase{"https://a.example.com/x/go?u=http://b.example.net/c", "p.gif", "https://a.example.com/x/p.gif"},
+    ResolveCase{"www.example.com?x=a/b", "a.gif", "www.example.com/a.gif"},
+    ResolveCase{"http://h.example/dir/p.php?y=1#f", "?x=2", "http://h.example/dir/p.php?x=2"},
+    ResolveCase{"http://h.example/dir/p.php?y=1#f", "#top", "http://h.example/dir/p.php?y=1#top"},
+    ResolveCase{"http://h.example/dir/p.php#f?g", "#top", "http://h.example/dir/p.php#top"},
+    ResolveCase{"HTTP://h.example", "?x=a/b", "http://h.example/?x=a/b"},
+    ResolveCase{"http://h.example/dir/", "#x/y", "http://h.example/dir/#x/y"},
+    ResolveCase{"www.example.com/p.html", "?q=a/b", "www.example.com/p.html?q=a/b"}));
 
 // A bare host with a scheme is its own directory.
 INSTANTIATE_TEST_SUITE_P(BareHosts, ResolveReference, testing::Values(

@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(Table, TagRegions, testing::Values(
     RegionCase{"OpenTagStopsAtNextMarker", "<img src=\"a\n<p> <img b>", {"<img src=\"a\n<p> ", "<img b>"}},
     RegionCase{"UnclosedTagRunsToNextMarker", "<img src=a\nb\n<img c>", {"<img src=a\nb\n", "<img c>"}},
     RegionCase{"UnclosedTagRunsToTheEnd", "x <img src=a\nb", {"<img src=a\nb"}},
-    RegionCase{"ClosedLaterOnTheSameLineOfNextMarker", "<img a\n> <img b>", {"<img a\n> ", "<img b>"}}),
+    RegionCase{"ClosedLaterOnTheSameLineOfNextMarker", "<img a\n> <img b>", {"<img a\n> ", "<img b>"}},
+    RegionCase{"QuotedAngleBracketDoesNotCloseTheTag", "<img alt='a>b'\nsrc=x> z\nrest", {"<img alt='a>b'\nsrc=x> z"}},
+    RegionCase{"QuotedValueOverLines", "<img alt=\"a\n>\" src=x>\nrest", {"<img alt=\"a\n>\" src=x>"}}),
     [](const testing::TestParamInfo<RegionCase>& info) { return info.param.name; });
 
 TEST(TagRegions, AnchorMarkerNeedsItsBlank)
@@ -77,6 +79,36 @@ INSTANTIATE_TEST_SUITE_P(Table, AttributeValue, testing::Values(
     ValueCase{" pic.gif\nalt=x", "pic.gif"},
     ValueCase{"", ""},
     ValueCase{"   ", ""}));
+
+struct TagEndCase {
+    std::string text;
+    std::size_t expected;
+};
+
+class TagEnd : public testing::TestWithParam<TagEndCase> { };
+
+TEST_P(TagEnd, IsTheFirstAngleBracketOutsideQuotedValues)
+{
+    EXPECT_EQ(find_tag_end(GetParam().text), GetParam().expected) << GetParam().text;
+}
+
+constexpr std::size_t kNoEnd = std::string_view::npos;
+
+INSTANTIATE_TEST_SUITE_P(Table, TagEnd, testing::Values(
+    TagEndCase{"<img src='a.gif'>", 16},
+    TagEndCase{"<img alt=\"5 > 4\" src=\"gt.gif\">", 29},
+    TagEndCase{"<img title='a>b' src='sq.gif'>", 29},
+    TagEndCase{"<img src=\"a>b.gif\">", 18},
+    TagEndCase{"<img alt= \"p>q\">", 15},
+    TagEndCase{"<img alt=\"it's>\" x='\">'>", 23},
+    TagEndCase{"<img alt=x>y src='b.gif'>", 10},
+    TagEndCase{"<img alt=a\">b\">", 11},
+    TagEndCase{"<img \"a>b\">", 7},
+    TagEndCase{"<img alt=\"open src=x>", 20},
+    TagEndCase{"<img alt=\"open", kNoEnd},
+    TagEndCase{"<img alt='>'", kNoEnd},
+    TagEndCase{"<img src=", kNoEnd},
+    TagEndCase{"", kNoEnd}));
 
 class DecodedValue : public testing::TestWithParam<ValueCase> { };
 
@@ -117,7 +149,9 @@ INSTANTIATE_TEST_SUITE_P(Table, DocumentBase, testing::Values(
     BaseCase{"<base target=_blank><base href='sub/'><base href='/other/'>", "http://www.example.com/dir/sub/"},
     BaseCase{"<basefont href='x/'><base data-href='y/'>", "http://www.example.com/dir/page.html"},
     BaseCase{"<base href='a&amp;b/'>", "http://www.example.com/dir/a&b/"},
-    BaseCase{"<base href=", "http://www.example.com/dir/"}));
+    BaseCase{"<base href=", "http://www.example.com/dir/"},
+    BaseCase{"<base target=\"a>b\" href='/x/'>", "http://www.example.com/x/"},
+    BaseCase{"<base href='?q=a/b'>", "http://www.example.com/dir/page.html?q=a/b"}));
 
 }
 }

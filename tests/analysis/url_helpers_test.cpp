@@ -31,7 +31,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ParentUrlOfHttpAddress, testing::Values(
     UrlCase{"www.example.com/a/b.html", "www.example.com/a/"},
     UrlCase{"", "/"},
     UrlCase{"http://www.example.com/a//", "http://www.example.com/a/"},
-    UrlCase{"www.example.com/go?to=http://x.example.net/", "http://www.example.com/"},
     UrlCase{"HTTP://WWW.Example.COM/A/b.html", "http://WWW.Example.COM/A/"},
     UrlCase{"www.example.com", "www.example.com/"},
     UrlCase{"/", "/"}));
@@ -50,7 +49,33 @@ INSTANTIATE_TEST_SUITE_P(Table, ParentUrlOfOtherScheme, testing::Values(
     UrlCase{"https://www.example.com/", "www.example.com/"},
     UrlCase{"file:///home/user/page.html", "file:///home/user/"},
     UrlCase{"file:///home/", "file:///"},
-    UrlCase{"https://a.example.com/x/go?u=http://b.example.net/c", "https://a.example.com/x/go?u=http://b.example.net/"}));
+    UrlCase{"https://a.example.com/x/go?u=http://b.example.net/c", "https://a.example.com/x/"}));
+
+// The query and fragment are no part of the path, and only the address's leading scheme is its
+// own; the literal helper cut inside them and took "http://" out wherever it stood.
+class ParentUrlOfAddressWithQuery : public testing::TestWithParam<UrlCase> { };
+
+TEST_P(ParentUrlOfAddressWithQuery, GoesUpInThePathOnly)
+{
+    EXPECT_EQ(ParentUrl(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ParentUrlOfAddressWithQuery, testing::Values(
+    UrlCase{"http://h.example/dir/p.php?x=a/b", "http://h.example/dir/"},
+    UrlCase{"http://h.example/r?u=http://cdn.example/x/y", "http://h.example/"},
+    UrlCase{"http://h.example/dir/sub/#part/2", "http://h.example/dir/"},
+    UrlCase{"http://h.example/a/b.html#x?y/z", "http://h.example/a/"},
+    UrlCase{"http://h.example?x=a/b", "h.example/"},
+    UrlCase{"www.example.com/go?to=http://x.example.net/", "www.example.com/"},
+    UrlCase{"www.example.com/a/http://b.example/c", "www.example.com/a/http://b.example/"},
+    UrlCase{"http://web.example/save/http://h.example/a/b.html", "http://web.example/save/http://h.example/a/"},
+    UrlCase{"?x=a/b", "/"}));
+
+TEST(ParentUrlOfAddressWithQuery, LiteralHelperCutInsideTheQuery)
+{
+    EXPECT_EQ(reference::ParentUrl("http://h.example/dir/p.php?x=a/b"), "http://h.example/dir/p.php?x=a/");
+    EXPECT_EQ(reference::ParentUrl("www.example.com/go?to=http://x.example.net/"), "http://www.example.com/");
+}
 
 TEST(ParentUrlOfOtherScheme, LiteralHelperMangledThem)
 {

@@ -1,5 +1,6 @@
 #include "browsing_window.h"
 
+#include "support/isolated_environment.h"
 #include "support/main_loop.h"
 #include "ui/brand_identity.h"
 #include "ui/brand_texts.h"
@@ -138,6 +139,43 @@ TEST_F(BrowserEvents, FailedLoadSaysWhatFailedAndTheProgramKeepsWorking)
     enter_address(serve_page("/page.html", "Page", "<p>working again</p>"));
     ASSERT_TRUE(wait_for_page_views());
     EXPECT_NE(work_file(WorkFile::Source).find("working again"), std::string::npos);
+}
+
+// Anything the engine would hand to a download, whatever folder it would land in.
+bool home_holds_file_named_like(const std::string& name)
+{
+    std::error_code error;
+    for (std::filesystem::recursive_directory_iterator entry(test::environment().home(), error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (entry->path().filename().string().find(name) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+TEST_F(BrowserEvents, AnAnswerThatIsNoPageIsNamedAndNothingIsWritten)
+{
+    const std::string page = serve_page("/page.html", "Page", "<p>shown before</p>");
+    enter_address(page);
+    ASSERT_TRUE(wait_for_page_views());
+    m_server.serve("/big.bin", "application/octet-stream", std::string(3'000'000, 'x'));
+    const std::string binary = m_server.address("/big.bin");
+
+    const int generated_loads = loads(kSourceCodeView).count();
+
+    enter_address(binary);
+    // The size as the desktop writes sizes, its unit joined by a no-break space.
+    const std::string said = binary + " is no page (application/octet-stream, 3.0\xC2\xA0MB)";
+    ASSERT_TRUE(test::pump_until([&] { return controls().sb1.panel_text(1) == said; })) << controls().sb1.panel_text(1);
+
+    test::pump_for(kSettleTime);
+    EXPECT_EQ(controls().sb1.panel_text(1), said);
+    EXPECT_EQ(loads(kSourceCodeView).count(), generated_loads) << "the page shown needs no new views";
+    EXPECT_EQ(window().wb(kBrowserView).LocationURL(), page);
+    EXPECT_EQ(controls().txtUrl.get_text().raw(), page);
+    EXPECT_EQ(std::string(window().get_title()), main_window_caption(brand_identity(), "Page"));
+    EXPECT_NE(test::body_of(window().wb(kBrowserView)).value_or("").find("shown before"), std::string::npos);
+    EXPECT_FALSE(home_holds_file_named_like("big.bin"));
 }
 
 class UnwritableWorkFile : public BrowsingWindow {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
@@ -39,6 +40,12 @@ protected:
     }
 
     std::string saved(const std::string& name) const { return test::read_file(m_folder.path() / name); }
+
+    // A link in the folder, as a shared folder or an unpacked archive may hold one.
+    void plant_link(const std::string& name, const std::filesystem::path& target) const
+    {
+        std::filesystem::create_symlink(target, m_folder.path() / name);
+    }
 
     test::TempDirectory m_folder;
 };
@@ -138,6 +145,72 @@ TEST_F(ImageSaving, SavesEveryImageUnderASafeUniqueNameWithAManifest)
     EXPECT_EQ(controls().sb1.panel_text(1), "Save All Images: 4 saved, 1 failed");
 }
 
+// At every name the saver may use, before it starts and while it runs: the images' names, their
+// numbered names, the temporary names of earlier versions, the manifest's.
+TEST_F(ImageSaving, LinksPlantedInTheFolderNeverLeadOutOfIt)
+{
+    m_server.serve("/sym1.gif", "image/gif", "GIF89a-1");
+    m_server.serve("/sym2.gif", "image/gif", "GIF89a-2");
+    load_images("<img src=\"/sym1.gif\"><img src=\"/sym2.gif\">");
+    m_server.serve("/sym2.gif", "image/gif", "GIF89a-2", 1500ms); // time to plant links meanwhile
+    const test::TempDirectory outside;
+    const std::filesystem::path victim = outside.path() / "victim.txt";
+    std::ofstream(victim) << "the user's bytes";
+    std::set<std::string> planted = {"sym1.gif", "sym1 (2).gif", ".sym1.gif.part", "sym2.gif", ".sym2.gif.part",
+                                     "images.tsv", ".images.tsv.part", ".quillet-tmp-images.tsv.XXXXXX"};
+    for (const std::string& name : planted)
+        plant_link(name, victim);
+    plant_link("sym1 (3).gif", outside.path() / "created.gif"); // pointing nowhere yet
+    plant_link("images (2).tsv", "../" + outside.path().filename().string() + "/created.tsv");
+    planted.insert({"sym1 (3).gif", "images (2).tsv"});
+
+    window().save_all_images(m_folder.path());
+    for (const std::string name : {"sym2 (2).gif", "images (3).tsv"}) {
+        plant_link(name, victim);
+        planted.insert(name);
+    }
+    ASSERT_TRUE(test::pump_until([&] { return !window().saving_images(); }));
+
+    EXPECT_EQ(test::read_file(victim), "the user's bytes");
+    std::set<std::string> outside_names;
+    for (const auto& entry : std::filesystem::directory_iterator(outside.path()))
+        outside_names.insert(entry.path().filename().string());
+    EXPECT_EQ(outside_names, std::set<std::string>{"victim.txt"});
+    for (const std::string& name : planted)
+        EXPECT_TRUE(std::filesystem::is_symlink(m_folder.path() / name)) << name;
+    std::set<std::string> expected = planted;
+    expected.insert({"sym1 (4).gif", "sym2 (3).gif", "images (4).tsv"});
+    EXPECT_EQ(saved_files(), expected);
+    EXPECT_EQ(saved("sym1 (4).gif"), "GIF89a-1");
+    EXPECT_EQ(saved("sym2 (3).gif"), "GIF89a-2");
+    EXPECT_EQ(saved("images (4).tsv"), "address\tfile\tbytes\ttype\n" +
+                                           m_server.address("/sym1.gif") + "\tsym1 (4).gif\t8\timage/gif\n" +
+                                           m_server.address("/sym2.gif") + "\tsym2 (3).gif\t8\timage/gif\n");
+    EXPECT_EQ(controls().sb1.panel_text(1), "Save All Images: 2 saved, 0 failed");
+}
+
+// A name the file system cannot take as decoded gets one of its own, and the rest go on.
+TEST_F(ImageSaving, AnUndecodableNameEndsLikeAnyOther)
+{
+    m_server.serve("/img/\xFF\xFE.gif", "image/gif", "GIF89a-ff");
+    m_server.serve("/img/ok.gif", "image/gif", "GIF89a-ok");
+    const std::string long_stem(300, 'n');
+    m_server.serve("/img/" + long_stem + ".gif", "image/gif", "GIF89a-long");
+    load_images("<img src=\"/img/%FF%FE.gif\"><img src=\"/img/" + long_stem + ".gif\"><img src=\"/img/ok.gif\">");
+
+    window().save_all_images(m_folder.path());
+    ASSERT_TRUE(test::pump_until([&] { return !window().saving_images(); }));
+
+    const std::string shortened = std::string(196, 'n') + ".gif";
+    EXPECT_EQ(saved_files(), (std::set<std::string>{"%FF%FE.gif", shortened, "ok.gif", "images.tsv"}));
+    EXPECT_EQ(saved("%FF%FE.gif"), "GIF89a-ff");
+    EXPECT_EQ(saved(shortened), "GIF89a-long");
+    EXPECT_NE(saved("images.tsv").find(m_server.address("/img/%FF%FE.gif") + "\t%FF%FE.gif\t9\timage/gif\n"),
+              std::string::npos)
+        << saved("images.tsv");
+    EXPECT_EQ(controls().sb1.panel_text(1), "Save All Images: 3 saved, 0 failed");
+}
+
 TEST_F(ImageSaving, CancelLeavesNoPartialFile)
 {
     m_server.serve("/fast.gif", "image/gif", "GIF89a");
@@ -147,10 +220,16 @@ TEST_F(ImageSaving, CancelLeavesNoPartialFile)
     m_server.serve_stalled("/slow.gif", "image/gif", std::string(64 * 1024, 'x'));
 
     window().save_all_images(m_folder.path());
-    const std::filesystem::path partial = m_folder.path() / ".slow.gif.part";
-    ASSERT_TRUE(test::pump_until([&] {
-        return std::filesystem::exists(m_folder.path() / "fast.gif") && std::filesystem::exists(partial);
-    })) << testing::PrintToString(saved_files());
+    // The stalled image's download stands in the saver's own folder meanwhile.
+    const auto downloading = [&] {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_folder.path())) {
+            if (entry.path().parent_path() != m_folder.path() && entry.is_regular_file())
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(test::pump_until([&] { return std::filesystem::exists(m_folder.path() / "fast.gif") && downloading(); }))
+        << testing::PrintToString(saved_files());
     ASSERT_TRUE(window().action_enabled(action::kStopLoading)); // Escape
     window().activate_action(action::kStopLoading);
 

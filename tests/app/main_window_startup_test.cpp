@@ -54,8 +54,17 @@ TEST_F(MainWindowStartup, CreatesEachMissingWorkFileHoldingOnlyALineBreak)
         EXPECT_EQ(test::read_file(m_program.path() / file_name_of(file)), "\r\n") << file_name_of(file);
 }
 
+// Beside them the user's own files stay, whatever their names; only the program's marked
+// leftovers of a write or a write check go.
 TEST_F(MainWindowStartup, LeavesExistingWorkFilesAsTheyAre)
 {
+    const std::vector<std::string> users_files = {"images.htm.backup", "source.htm.orig1", "source.htm.a1B2c3"};
+    const std::vector<std::string> leftovers = {".quillet-tmp-source.htm.a1B2c3", ".quillet-tmp-write-check-1",
+                                                ".quillet-tmp-write-check-1.Zz9Yy8"};
+    for (const std::string& name : users_files)
+        std::ofstream(m_program.path() / name) << "mine";
+    for (const std::string& name : leftovers)
+        std::ofstream(m_program.path() / name) << "torn";
     const auto long_ago = std::filesystem::file_time_type::clock::now() - 1000h;
     for (const WorkFile file : kAllWorkFiles) {
         const auto path = m_program.path() / file_name_of(file);
@@ -75,6 +84,10 @@ TEST_F(MainWindowStartup, LeavesExistingWorkFilesAsTheyAre)
         EXPECT_EQ(std::filesystem::last_write_time(path), long_ago) << path;
     }
     EXPECT_EQ(test::read_file(missing), "\r\n");
+    for (const std::string& name : users_files)
+        EXPECT_EQ(test::read_file(m_program.path() / name), "mine") << name;
+    for (const std::string& name : leftovers)
+        EXPECT_FALSE(std::filesystem::exists(m_program.path() / name)) << name;
 }
 
 TEST_F(MainWindowStartup, KeepsWorkFilesInTheUsersDataDirectoryWhenTheProgramDirectoryCannotBeWritten)

@@ -65,7 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
                     OptionsCase{{"--display=:3"}, "", "", true},
                     OptionsCase{{"-"}, "", "", true},
                     OptionsCase{{" "}, "", "", true},
-                    OptionsCase{{"a.example", "b.example"}, "", "http://a.example", true}));
+                    OptionsCase{{"a.example", "b.example"}, "", "http://a.example", true},
+                    OptionsCase{{"javascript:alert(document.cookie)"}, "", "javascript:alert(document.cookie)", true},
+                    OptionsCase{{" JavaScript:void(0)"}, "", "JavaScript:void(0)", true},
+                    OptionsCase{{"--", "javascript:x"}, "", "javascript:x", true},
+                    OptionsCase{{"javascript.example/a"}, "", "http://javascript.example/a", false}));
 
 // What the desktop hands over for a file may be a plain name in the current folder.
 TEST(StartupOptionsWithAFile, AnExistingFileNamedRelativelyOpensAsThatFile)

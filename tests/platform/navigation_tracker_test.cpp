@@ -36,6 +36,7 @@ Step finished() { return [](NavigationTracker& t) { t.finished(); }; }
 Step progressed(double fraction) { return [=](NavigationTracker& t) { t.progressed(fraction); }; }
 Step hovered(const std::string& link) { return [=](NavigationTracker& t) { t.hovered(link); }; }
 Step ended(const std::string& message) { return [=](NavigationTracker& t) { t.process_ended(message); }; }
+Step no_page(const std::string& message) { return [=](NavigationTracker& t) { t.refused(message); }; }
 Step refused(const std::string& shown, std::optional<std::string> expected)
 {
     return [=](NavigationTracker& t) { EXPECT_EQ(t.refused_address(shown), expected) << shown; };
@@ -54,6 +55,9 @@ struct Sequence {
 TEST(NavigationTracker, ReportsEachNavigationOnce)
 {
     const std::vector<Sequence> cases = {
+        {"an answer that is no page leaves the page shown, with nothing to rebuild",
+         {started("http://h/a.bin"), progressed(0.5), no_page("http://h/a.bin is no page"), finished(), no_page("late")},
+         {"status: Opening http://h/a.bin...", "progress: 50/100", "status: http://h/a.bin is no page", "progress: -1/100"}},
         {"a page loads",
          {progressed(0.1), started("file:///a.html"), progressed(0.5), progressed(1.0), finished(), progressed(1.0)},
          {"status: Opening file:///a.html...", "progress: 50/100", "progress: 100/100", "status: Done",

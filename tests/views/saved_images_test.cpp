@@ -34,6 +34,12 @@ TEST(SavedImageNames, NameComesFromTheAddressAndNeverLeavesTheFolder)
         {"http://example.com/a%00b%0A.gif", "ab.gif"},
         {"data:image/gif;base64,R0lGOD/lhAQABAIAAAP", "image"},
         {"file:///home/user/shot.png", "shot.png"},
+        // Bytes that are not UTF-8 stay encoded, and raw ones get encoded.
+        {"http://example.com/img/%FF%FE.gif", "%FF%FE.gif"},
+        {"http://example.com/a%C3%A9%C3.gif", "a\xC3\xA9%C3.gif"},
+        {"http://example.com/%ED%A0%80x.gif", "%ED%A0%80x.gif"},
+        {"http://example.com/%F0%9F%90%88%F4%90%80%80.gif", "\xF0\x9F\x90\x88%F4%90%80%80.gif"},
+        {"http://example.com/\xFFraw\xE2\x82.gif", "%FFraw%E2%82.gif"},
     };
     for (const NameCase& c : cases)
         EXPECT_EQ(image_file_name(c.address), c.name) << c.address;
@@ -47,6 +53,19 @@ TEST(SavedImageNames, LongNamesAreCutAtACharacterKeepingTheExtension)
     const std::string name = image_file_name("http://example.com/" + stem + ".jpeg");
     EXPECT_LE(name.size(), 200U);
     EXPECT_TRUE(name.ends_with("\xC3\xA9.jpeg")) << name;
+}
+
+TEST(SavedImageNames, ShortenedNamesKeepAnExtensionThatFits)
+{
+    const std::vector<std::pair<std::size_t, NameCase>> cases = {
+        {8, {"abcdef.gif", "abcd.gif"}},
+        {20, {"abcdef.gif", "abcdef.gif"}},
+        {10, {"abcdef.an-extension-too-long", "abcdef.an-"}},
+        {4, {"ab.jpeg", "ab.j"}},
+        {6, {"\xC3\xA9\xC3\xA9.gif", "\xC3\xA9.gif"}},
+    };
+    for (const auto& [longest, c] : cases)
+        EXPECT_EQ(shortened_file_name(c.address, longest), c.name) << c.address << " to " << longest;
 }
 
 TEST(SavedImageNames, NumbersGoBeforeTheExtension)

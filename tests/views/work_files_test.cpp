@@ -147,28 +147,33 @@ TEST(WorkFiles, ResetGoesOnAfterAFileThatCannotBeWritten)
     EXPECT_EQ(read_file(files.path(WorkFile::Images)), "\r\n");
 }
 
-// A run killed midway leaves the temporary file of its write behind; the next start removes those
-// and only those.
-TEST(WorkFiles, RemoveLeftoversTakesOnlyTheTemporaryFilesOfWorkFiles)
+// A run killed midway leaves the temporary file of its write or of its write check behind; the
+// next start removes those, which bear the program's mark, and nothing else.
+TEST(WorkFiles, RemoveLeftoversTakesOnlyTheProgramsOwnTemporaryFiles)
 {
     TempDirectory directory;
     const WorkFiles files(directory.path());
     files.create_missing();
-    for (const char* name : {"source.htm.a1B2c3", "checkImages.txt.XXXXXX", "imagepage.html.000000"})
+    for (const char* name : {".quillet-tmp-source.htm.a1B2c3", ".quillet-tmp-checkImages.txt.XXXXXX",
+                             ".quillet-tmp-write-check-12345", ".quillet-tmp-write-check-12345.Zz9Yy8"})
         write_file(directory.path() / name, "torn");
-    const std::vector<std::string> kept = {"notes.txt.a1B2c3", "source.htm.a1B2c", "source.htm.a1B2c3d", "source.htm.a1-2c3",
-                                           "Source.htm.a1B2c3", "settings.ini.a1B2c3"};
+    const std::vector<std::string> kept = {"images.htm.backup", "source.htm.orig1", "source.htm.a1B2c3",
+                                           "checkImages.txt.XXXXXX", "notes.txt", ".quillet-tmp", ".quillet-probe-12345",
+                                           "quillet-tmp-source.htm.a1B2c3"};
     for (const std::string& name : kept)
         write_file(directory.path() / name, "keep");
-    fs::create_directory(directory.path() / "images.htm.dir123");
+    fs::create_directory(directory.path() / ".quillet-tmp-folder");
+    fs::create_symlink("source.htm", directory.path() / ".quillet-tmp-link");
 
     EXPECT_TRUE(files.remove_leftovers().empty());
 
     std::vector<std::string> expected = {"browser.txt", "checkImages.txt", "checkImagesClean.txt", "imagepage.html",
-                                         "images.htm", "images.htm.dir123", "source.htm"};
+                                         "images.htm", ".quillet-tmp-folder", ".quillet-tmp-link", "source.htm"};
     expected.insert(expected.end(), kept.begin(), kept.end());
     std::ranges::sort(expected);
     EXPECT_EQ(names_in(directory.path()), expected);
+    for (const std::string& name : kept)
+        EXPECT_EQ(read_file(directory.path() / name), "keep") << name;
     EXPECT_EQ(read_file(files.path(WorkFile::Source)), "\r\n");
 }
 
