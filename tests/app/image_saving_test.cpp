@@ -151,13 +151,14 @@ TEST_F(ImageSaving, LinksPlantedInTheFolderNeverLeadOutOfIt)
 {
     m_server.serve("/sym1.gif", "image/gif", "GIF89a-1");
     m_server.serve("/sym2.gif", "image/gif", "GIF89a-2");
-    load_images("<img src=\"/sym1.gif\"><img src=\"/sym2.gif\">");
+    m_server.serve("/sym3.gif", "image/gif", "GIF89a-3");
+    load_images("<img src=\"/sym1.gif\"><img src=\"/sym2.gif\"><img src=\"/sym3.gif\">");
     m_server.serve("/sym2.gif", "image/gif", "GIF89a-2", 1500ms); // time to plant links meanwhile
     const test::TempDirectory outside;
     const std::filesystem::path victim = outside.path() / "victim.txt";
     std::ofstream(victim) << "the user's bytes";
     std::set<std::string> planted = {"sym1.gif", "sym1 (2).gif", ".sym1.gif.part", "sym2.gif", ".sym2.gif.part",
-                                     "images.tsv", ".images.tsv.part", ".quillet-tmp-images.tsv.XXXXXX"};
+                                     ".sym3.gif.part", "images.tsv", ".images.tsv.part", ".quillet-tmp-images.tsv.XXXXXX"};
     for (const std::string& name : planted)
         plant_link(name, victim);
     plant_link("sym1 (3).gif", outside.path() / "created.gif"); // pointing nowhere yet
@@ -179,14 +180,16 @@ TEST_F(ImageSaving, LinksPlantedInTheFolderNeverLeadOutOfIt)
     for (const std::string& name : planted)
         EXPECT_TRUE(std::filesystem::is_symlink(m_folder.path() / name)) << name;
     std::set<std::string> expected = planted;
-    expected.insert({"sym1 (4).gif", "sym2 (3).gif", "images (4).tsv"});
+    expected.insert({"sym1 (4).gif", "sym2 (3).gif", "sym3.gif", "images (4).tsv"});
     EXPECT_EQ(saved_files(), expected);
     EXPECT_EQ(saved("sym1 (4).gif"), "GIF89a-1");
     EXPECT_EQ(saved("sym2 (3).gif"), "GIF89a-2");
+    EXPECT_EQ(saved("sym3.gif"), "GIF89a-3");
     EXPECT_EQ(saved("images (4).tsv"), "address\tfile\tbytes\ttype\n" +
                                            m_server.address("/sym1.gif") + "\tsym1 (4).gif\t8\timage/gif\n" +
-                                           m_server.address("/sym2.gif") + "\tsym2 (3).gif\t8\timage/gif\n");
-    EXPECT_EQ(controls().sb1.panel_text(1), "Save All Images: 2 saved, 0 failed");
+                                           m_server.address("/sym2.gif") + "\tsym2 (3).gif\t8\timage/gif\n" +
+                                           m_server.address("/sym3.gif") + "\tsym3.gif\t8\timage/gif\n");
+    EXPECT_EQ(controls().sb1.panel_text(1), "Save All Images: 3 saved, 0 failed");
 }
 
 // A name the file system cannot take as decoded gets one of its own, and the rest go on.
