@@ -22,6 +22,12 @@ IsolatedEnvironment::IsolatedEnvironment()
     const std::string data_dirs = system_data_dir().string() + ":" +
                                   (system_dirs != nullptr && *system_dirs != '\0' ? system_dirs : "/usr/local/share:/usr/share");
     setenv("XDG_DATA_DIRS", data_dirs.c_str(), 1);
+    // Pictures of text come out alike on every machine: the project's own fonts, not the system's.
+    // The engine's sandboxed web processes see the user's fontconfig folder, so it lives there.
+    const auto fonts_conf = config_home() / "fontconfig" / "fonts.conf";
+    std::filesystem::create_directories(fonts_conf.parent_path());
+    std::filesystem::copy_file(QUILLET_TEST_FONTS_CONF, fonts_conf);
+    setenv("FONTCONFIG_FILE", fonts_conf.c_str(), 1);
     // Keep the accessibility and session buses out of the test.
     setenv("GTK_A11Y", "none", 1);
     setenv("WEBKIT_A11Y_BUS_ADDRESS", "", 1);

@@ -8,8 +8,8 @@ namespace quillet::test {
 
 // Points HOME, XDG_RUNTIME_DIR, XDG_CACHE_HOME, XDG_DATA_HOME and XDG_CONFIG_HOME at folders of
 // one temporary directory, and puts a temporary folder first in XDG_DATA_DIRS, so that what the
-// program writes for all users lands there. GLib reads these once, so this must run before any
-// GLib or GTK call.
+// program writes for all users lands there; fontconfig reads the tests' own font configuration.
+// GLib reads these once, so this must run before any GLib or GTK call.
 class IsolatedEnvironment {
 public:
     IsolatedEnvironment();
