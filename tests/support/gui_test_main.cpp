@@ -15,7 +15,7 @@ namespace {
 std::unique_ptr<IsolatedEnvironment> g_process_environment;
 std::unique_ptr<IsolatedEnvironment> g_test_environment;
 
-// The tests of one process share GTK and the engine's web processes; each still gets its own
+// The tests of one process share GTK and the engine's network process; each still gets its own
 // temporary program, HOME and XDG directories, removed when it ends.
 class FreshEnvironmentForEachTest : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override { g_test_environment = std::make_unique<IsolatedEnvironment>(); }
@@ -31,6 +31,7 @@ const IsolatedEnvironment& environment() { return *g_test_environment; }
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no display.
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     quillet::test::g_process_environment = std::make_unique<quillet::test::IsolatedEnvironment>();
