@@ -232,48 +232,89 @@ struct Box {
     int bottom = -1;
 };
 
-// The rows of a picture that hold pixels matching `ink`, grouped into lines of text (rows a few
-// pixels apart belong to one line, so an empty line parts two), each with the box its ink fills.
+int width(const Box& box) { return box.right - box.left + 1; }
+int height(const Box& box) { return box.bottom - box.top + 1; }
+
+// Whether a pixel of the picture matches `ink`.
+template <typename Ink>
+bool inked(const Glib::RefPtr<Gdk::Pixbuf>& picture, int x, int y, Ink ink)
+{
+    const guint8* pixel = picture->get_pixels() + y * picture->get_rowstride() + x * picture->get_n_channels();
+    return ink(pixel[0], pixel[1], pixel[2]);
+}
+
+// The bands of rows of a picture that hold pixels matching `ink`, parted by rows that hold none:
+// lines of text without dotted letters, each with the box its ink fills.
 template <typename Ink>
 std::vector<Box> ink_lines(const Glib::RefPtr<Gdk::Pixbuf>& picture, Ink ink)
 {
-    constexpr int kLineGap = 10;
     std::vector<Box> lines;
-    const guint8* pixels = picture->get_pixels();
+    bool in_line = false;
     for (int y = 0; y < picture->get_height(); ++y) {
+        bool row_inked = false;
         for (int x = 0; x < picture->get_width(); ++x) {
-            const guint8* pixel = pixels + y * picture->get_rowstride() + x * picture->get_n_channels();
-            if (!ink(pixel[0], pixel[1], pixel[2]))
+            if (!inked(picture, x, y, ink))
                 continue;
-            if (lines.empty() || y > lines.back().bottom + kLineGap)
+            if (!in_line)
                 lines.push_back({});
+            in_line = row_inked = true;
             Box& line = lines.back();
             line = {std::min(line.left, x), std::min(line.top, y), std::max(line.right, x), y};
         }
+        in_line = row_inked;
     }
     return lines;
+}
+
+// The runs of columns of a line that hold ink, parted by columns that hold none, left to right.
+template <typename Ink>
+std::vector<Box> ink_runs(const Glib::RefPtr<Gdk::Pixbuf>& picture, const Box& line, Ink ink)
+{
+    std::vector<Box> runs;
+    bool in_run = false;
+    for (int x = line.left; x <= line.right; ++x) {
+        bool column_inked = false;
+        for (int y = line.top; y <= line.bottom && !column_inked; ++y)
+            column_inked = inked(picture, x, y, ink);
+        if (column_inked && !in_run)
+            runs.push_back({x, line.top, x, line.bottom});
+        if (column_inked)
+            runs.back().right = x;
+        in_run = column_inked;
+    }
+    return runs;
 }
 
 TEST_F(GeneratedViewLooks, TheSourceCodeViewKeepsSpacesInAMonospaceFontAndWrapsLongLines)
 {
     // Twenty narrow letters, twenty wide ones, two wide ones ten spaces apart, and a long word,
-    // each line after an empty one.
-    const std::string body = "\n\n" + std::string(20, 'i') + "\n\n" + std::string(20, 'W') + "\n\nW          W\n\n" +
+    // each line after an empty one. What is measured holds for any monospace font: each letter
+    // takes one advance, whatever its ink, and wrapped lines follow each other at one line height.
+    const std::string body = "\n\n" + std::string(20, 'l') + "\n\n" + std::string(20, 'W') + "\n\nW          W\n\n" +
                              std::string(1500, 'x') + "\n\n";
     enter_address(serve_page("/listing.html", "Listing", body));
     ASSERT_TRUE(wait_for_page_views());
 
     const auto picture = picture_of(kSourceCodeView);
-    const auto lines = ink_lines(picture, [](int r, int g, int b) { return r < 110 && g < 110 && b < 110; });
-    ASSERT_EQ(lines.size(), 6U) << "<body>, four lines, </body>";
-    const auto width = [](const Box& line) { return line.right - line.left + 1; };
+    const auto ink = [](int r, int g, int b) { return r < 160 && g < 160 && b < 160; };
+    const auto lines = ink_lines(picture, ink);
+    ASSERT_GE(lines.size(), 7U) << "<body>, three lines, the long one wrapped, </body>";
     const Box& narrow = lines[1];
     const Box& wide = lines[2];
-    const Box& spaced = lines[3];
-    const Box& long_word = lines[4];
-    EXPECT_NEAR(width(narrow), width(wide), 6) << "every letter as wide as the others";
-    EXPECT_NEAR(static_cast<double>(width(spaced)) / width(wide), 12.0 / 20.0, 0.05) << "the spaces are kept";
-    EXPECT_GT(long_word.bottom - long_word.top, 10 * (wide.bottom - wide.top)) << "the long line wraps";
+    const auto spaced = ink_runs(picture, lines[3], ink);
+    const std::vector<Box> wrapped(lines.begin() + 4, lines.end() - 1);
+    ASSERT_EQ(spaced.size(), 2U) << "two letters apart";
+
+    // The wide line is nineteen advances and one letter's ink wide.
+    const double advance = (width(wide) - width(spaced[0])) / 19.0;
+    EXPECT_NEAR(width(narrow), width(wide), advance) << "every letter as wide as the others";
+    EXPECT_NEAR(spaced[1].left - spaced[0].left, 11 * advance, 2.0) << "the spaces are kept";
+    EXPECT_GT(wrapped.back().bottom - wrapped.front().top, 10 * height(wide)) << "the long line wraps";
+    for (std::size_t row = 1; row < wrapped.size(); ++row) {
+        EXPECT_NEAR(wrapped[row].top - wrapped[row - 1].top, wrapped[1].top - wrapped[0].top, 1)
+            << "wrapped line " << row << " one line height below the one before";
+        EXPECT_NEAR(height(wrapped[row]), height(wrapped[0]), 1) << "wrapped line " << row << " holds the same letters";
+    }
     for (const Box& line : lines)
         EXPECT_LT(line.right, picture->get_width() - 1) << "nothing reaches past the view's edge";
 }
@@ -293,8 +334,8 @@ TEST_F(GeneratedViewLooks, TheImagesViewScalesAWidePictureToItsWidthInProportion
     const auto picture = picture_of(kImagesView);
     const auto red = ink_lines(picture, [](int r, int g, int b) { return r > 200 && g < 60 && b < 60; });
     ASSERT_EQ(red.size(), 1U);
-    const int shown_width = red[0].right - red[0].left + 1;
-    const int shown_height = red[0].bottom - red[0].top + 1;
+    const int shown_width = width(red[0]);
+    const int shown_height = height(red[0]);
     EXPECT_LT(red[0].right, picture->get_width() - 1) << "the whole picture shows";
     EXPECT_GT(shown_width, picture->get_width() / 2);
     EXPECT_NEAR(shown_height, shown_width * 200.0 / 1600.0, 2.0) << "in proportion";

@@ -3,28 +3,43 @@
 #include <gtest/gtest.h>
 #include <gtkmm/init.h>
 #include <gtk/gtk.h>
+#include <webkit/webkit.h>
 
 #include <memory>
 
 namespace quillet::test {
 
 namespace {
-std::unique_ptr<IsolatedEnvironment> g_environment;
+
+// The directories GTK and the engine started with, for the whole process.
+std::unique_ptr<IsolatedEnvironment> g_process_environment;
+std::unique_ptr<IsolatedEnvironment> g_test_environment;
+
+// The tests of one process share GTK and the engine's network process; each still gets its own
+// temporary program, HOME and XDG directories, removed when it ends.
+class FreshEnvironmentForEachTest : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { g_test_environment = std::make_unique<IsolatedEnvironment>(); }
+    void OnTestEnd(const testing::TestInfo&) override { g_test_environment.reset(); }
+};
+
 }
 
-const IsolatedEnvironment& environment() { return *g_environment; }
+const IsolatedEnvironment& environment() { return *g_test_environment; }
 
 }
 
-// ctest runs every test case in a process of its own, so each case gets fresh directories.
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // Listing the tests (ctest's discovery at build time) needs no display.
+    // Listing the tests needs no display.
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
-    quillet::test::g_environment = std::make_unique<quillet::test::IsolatedEnvironment>();
+    quillet::test::g_process_environment = std::make_unique<quillet::test::IsolatedEnvironment>();
     gtk_init();
     Gtk::init_gtkmm_internals();
+    // The engine's network session keeps its data where it was made: in the process's directories,
+    // which outlive every test.
+    webkit_network_session_get_default();
+    testing::UnitTest::GetInstance()->listeners().Append(new quillet::test::FreshEnvironmentForEachTest);
     return RUN_ALL_TESTS();
 }

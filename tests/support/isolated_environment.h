@@ -8,8 +8,9 @@ namespace quillet::test {
 
 // Points HOME, XDG_RUNTIME_DIR, XDG_CACHE_HOME, XDG_DATA_HOME and XDG_CONFIG_HOME at folders of
 // one temporary directory, and puts a temporary folder first in XDG_DATA_DIRS, so that what the
-// program writes for all users lands there. GLib reads these once, so this must run before any
-// GLib or GTK call.
+// program writes for all users lands there; fontconfig reads the tests' own font configuration.
+// GLib is told of the new directories too, but GTK and the engine keep those of the first
+// environment a process made (before gtk_init).
 class IsolatedEnvironment {
 public:
     IsolatedEnvironment();
@@ -28,7 +29,7 @@ private:
     TempDirectory m_root;
 };
 
-// The environment of the running GUI test process (set up by gui_test_main.cpp).
+// The environment of the running GUI test, made afresh for each test (by gui_test_main.cpp).
 const IsolatedEnvironment& environment();
 
 }
