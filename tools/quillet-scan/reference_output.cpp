@@ -20,23 +20,6 @@ std::string hex_escape(std::string_view prefix, unsigned char byte, int digits)
     return std::string(prefix) + buffer.data();
 }
 
-void append_line_field(std::string& out, std::string_view field)
-{
-    for (const char c : field) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\t')
-            out += "\\t";
-        else if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (byte < 0x20 || byte == 0x7F)
-            out += hex_escape("\\x", byte, 2);
-        else
-            out += c;
-    }
-}
-
 void append_lines(std::string& out, std::string_view kind, const ReferenceList& list)
 {
     for (const Reference& reference : list) {
@@ -47,14 +30,6 @@ void append_lines(std::string& out, std::string_view kind, const ReferenceList& 
         append_line_field(out, reference.file_name);
         out += '\n';
     }
-}
-
-// The attribute value as the page text holds it; nothing for a place outside the text.
-std::string_view written_value(std::string_view page_text, const ReferencePlace& place)
-{
-    if (place.value_start > page_text.size())
-        return {};
-    return page_text.substr(place.value_start, place.value_size);
 }
 
 void append_json_list(std::string& out, const ReferenceList& list, std::string_view element, std::string_view page_text)
@@ -105,6 +80,30 @@ void append_json_ascii(std::string& out, char c)
     }
 }
 
+}
+
+void append_line_field(std::string& out, std::string_view field)
+{
+    for (const char c : field) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (byte < 0x20 || byte == 0x7F)
+            out += hex_escape("\\x", byte, 2);
+        else
+            out += c;
+    }
+}
+
+std::string_view written_value(std::string_view page_text, const ReferencePlace& place)
+{
+    if (place.value_start > page_text.size())
+        return {};
+    return page_text.substr(place.value_start, place.value_size);
 }
 
 void append_json_string(std::string& out, std::string_view bytes)

@@ -18,6 +18,12 @@ std::string references_as_lines(const PageReferences& references);
 // `page_text`, the text the references were found in.
 std::string references_as_json(const PageReferences& references, std::string_view page_text);
 
+// Appends a field of a listing line, its control characters written as \t, \r, \n or \xHH.
+void append_line_field(std::string& out, std::string_view field);
+
+// The attribute value at `place` as the page text holds it; nothing for a place outside the text.
+std::string_view written_value(std::string_view page_text, const ReferencePlace& place);
+
 // Appends `bytes` as a JSON string literal. Bytes that are not valid UTF-8 become U+FFFD, one for
 // each maximal ill-formed sequence.
 void append_json_string(std::string& out, std::string_view bytes);

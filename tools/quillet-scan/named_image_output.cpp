@@ -1,0 +1,53 @@
+#include "named_image_output.h"
+
+#include "reference_output.h"
+#include "text_position.h"
+
+namespace quillet::scan {
+
+std::string named_images_as_lines(const NamedImages& images)
+{
+    std::string out;
+    for (const NamedImage& image : images.images) {
+        out += image_kind_label(image.kind);
+        out += '\t';
+        append_line_field(out, image.url);
+        out += '\t';
+        append_line_field(out, image.file_name);
+        if (!image.descriptor.empty()) {
+            out += '\t';
+            append_line_field(out, image.descriptor);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string named_images_as_json(const NamedImages& images, std::string_view page_text)
+{
+    LineColumnCounter positions(page_text);
+    std::string out = "{\"images\": [";
+    for (std::size_t i = 0; i < images.images.size(); ++i) {
+        const NamedImage& image = images.images[i];
+        const LineColumn tag_start = positions.at(image.place.tag_start);
+        out += i == 0 ? "{\"kind\": " : ", {\"kind\": ";
+        append_json_string(out, image_kind_label(image.kind));
+        out += ", \"url\": ";
+        append_json_string(out, image.url);
+        out += ", \"fileName\": ";
+        append_json_string(out, image.file_name);
+        out += ", \"descriptor\": ";
+        append_json_string(out, image.descriptor);
+        out += ", \"line\": " + std::to_string(tag_start.line);
+        out += ", \"column\": " + std::to_string(tag_start.column);
+        out += ", \"element\": ";
+        append_json_string(out, image.element);
+        out += ", \"written\": ";
+        append_json_string(out, written_value(page_text, image.place));
+        out += '}';
+    }
+    out += "]}\n";
+    return out;
+}
+
+}
