@@ -1,7 +1,6 @@
 #include "named_image_output.h"
 
 #include "reference_output.h"
-#include "text_position.h"
 
 namespace quillet::scan {
 
@@ -29,7 +28,6 @@ std::string named_images_as_json(const NamedImages& images, std::string_view pag
     std::string out = "{\"images\": [";
     for (std::size_t i = 0; i < images.images.size(); ++i) {
         const NamedImage& image = images.images[i];
-        const LineColumn tag_start = positions.at(image.place.tag_start);
         out += i == 0 ? "{\"kind\": " : ", {\"kind\": ";
         append_json_string(out, image_kind_label(image.kind));
         out += ", \"url\": ";
@@ -38,12 +36,7 @@ std::string named_images_as_json(const NamedImages& images, std::string_view pag
         append_json_string(out, image.file_name);
         out += ", \"descriptor\": ";
         append_json_string(out, image.descriptor);
-        out += ", \"line\": " + std::to_string(tag_start.line);
-        out += ", \"column\": " + std::to_string(tag_start.column);
-        out += ", \"element\": ";
-        append_json_string(out, image.element);
-        out += ", \"written\": ";
-        append_json_string(out, written_value(page_text, image.place));
+        append_json_place(out, positions, image.element, page_text, image.place);
         out += '}';
     }
     out += "]}\n";

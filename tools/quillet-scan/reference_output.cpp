@@ -1,7 +1,5 @@
 #include "reference_output.h"
 
-#include "text_position.h"
-
 #include "analysis/utf8_sequence.h"
 
 #include <array>
@@ -32,23 +30,25 @@ void append_lines(std::string& out, std::string_view kind, const ReferenceList& 
     }
 }
 
+// The attribute value as the page text holds it; nothing for a place outside the text.
+std::string_view written_value(std::string_view page_text, const ReferencePlace& place)
+{
+    if (place.value_start > page_text.size())
+        return {};
+    return page_text.substr(place.value_start, place.value_size);
+}
+
 void append_json_list(std::string& out, const ReferenceList& list, std::string_view element, std::string_view page_text)
 {
     LineColumnCounter positions(page_text);
     out += '[';
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Reference& reference = list[i];
-        const LineColumn tag_start = positions.at(reference.place.tag_start);
         out += i == 0 ? "{\"url\": " : ", {\"url\": ";
         append_json_string(out, reference.url);
         out += ", \"fileName\": ";
         append_json_string(out, reference.file_name);
-        out += ", \"line\": " + std::to_string(tag_start.line);
-        out += ", \"column\": " + std::to_string(tag_start.column);
-        out += ", \"element\": ";
-        append_json_string(out, element);
-        out += ", \"written\": ";
-        append_json_string(out, written_value(page_text, reference.place));
+        append_json_place(out, positions, element, page_text, reference.place);
         out += '}';
     }
     out += ']';
@@ -99,11 +99,16 @@ void append_line_field(std::string& out, std::string_view field)
     }
 }
 
-std::string_view written_value(std::string_view page_text, const ReferencePlace& place)
+void append_json_place(std::string& out, LineColumnCounter& positions, std::string_view element,
+                       std::string_view page_text, const ReferencePlace& place)
 {
-    if (place.value_start > page_text.size())
-        return {};
-    return page_text.substr(place.value_start, place.value_size);
+    const LineColumn tag_start = positions.at(place.tag_start);
+    out += ", \"line\": " + std::to_string(tag_start.line);
+    out += ", \"column\": " + std::to_string(tag_start.column);
+    out += ", \"element\": ";
+    append_json_string(out, element);
+    out += ", \"written\": ";
+    append_json_string(out, written_value(page_text, place));
 }
 
 void append_json_string(std::string& out, std::string_view bytes)
