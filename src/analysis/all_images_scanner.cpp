@@ -60,10 +60,13 @@ NamedImages CollectNamedImages(std::string_view page_text, std::string_view base
     std::vector<ImageMention> mentions;
     int open_pictures = 0;
     while (const std::optional<HtmlTag> tag = tags.next()) {
-        if (tag->name == "picture")
-            open_pictures += tag->closing ? (open_pictures > 0 ? -1 : 0) : 1;
-        if (tag->closing)
+        if (tag->closing) {
+            if (tag->name == "picture" && open_pictures > 0)
+                --open_pictures;
             continue;
+        }
+        if (tag->name == "picture")
+            ++open_pictures;
         mentions.clear();
         if (tag->name == "style")
             append_style_sheet_images(page_text, *tag, mentions);
