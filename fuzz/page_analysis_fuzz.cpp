@@ -1,5 +1,6 @@
 #include "page_analysis_fuzz.h"
 
+#include "analysis/all_images_scanner.h"
 #include "analysis/attribute_value.h"
 #include "analysis/base_address.h"
 #include "analysis/output_bounds.h"
@@ -72,6 +73,20 @@ void check_values_inside_tags(std::string_view page_text, const ReferenceList& r
     }
 }
 
+// Every image named stands in the page, after its tag, in page order, within the bound.
+void check_named_images(std::string_view page_text, const NamedImages& found)
+{
+    require(found.images.size() <= kNamedImageBound, "more images than the bound");
+    std::size_t previous_tag = 0;
+    for (const NamedImage& image : found.images) {
+        const ReferencePlace& place = image.place;
+        require(place.value_start + place.value_size <= page_text.size(), "an image outside the page");
+        require(place.tag_start <= place.value_start, "an image before its tag");
+        require(place.tag_start >= previous_tag, "images out of page order");
+        previous_tag = place.tag_start;
+    }
+}
+
 }
 
 void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
@@ -89,6 +104,7 @@ void analyse_fuzz_input(const std::uint8_t* data, std::size_t size)
     const PageViewsUpdate update = update_page_views(pages, page_text, page_address);
     check_values_inside_tags(page_text, update.references.image_tags);
     check_values_inside_tags(page_text, update.references.image_links);
+    check_named_images(page_text, CollectNamedImages(page_text, base_address));
 
     const std::string& source_page = pages.text_of(WorkFile::Source);
     const std::string& image_page = pages.text_of(WorkFile::ImagePage);

@@ -1,3 +1,4 @@
+#include "analysis/all_images_scanner.h"
 #include "analysis/image_link_scanner.h"
 #include "analysis/image_tag_scanner.h"
 #include "reference/reference_scanners.h"
@@ -106,6 +107,26 @@ TEST(Robustness, MarkerCutByTheEndOfThePage)
     EXPECT_TRUE(image_tags("<img src=").empty());
     EXPECT_TRUE(image_links("<a ").empty());
     EXPECT_TRUE(image_links("<a href='a.gif'").empty());
+}
+
+// Markup built to make a scanner read it again and again: a tag of a hundred thousand
+// attributes, a srcset of as many candidates, an unclosed comment and style block.
+TEST(Robustness, AllImagesOfHostileMarkup)
+{
+    std::string attributes;
+    std::string srcset;
+    for (int i = 0; i < 100'000; ++i) {
+        attributes += " a" + std::to_string(i) + "=x";
+        srcset += "s.jpg " + std::to_string(i) + "w,";
+    }
+    const std::string text = "<img" + attributes + " src=a.gif srcset='" + srcset + "'>" +
+                             "<style>" + std::string(500'000, '{') + " p{background:url(" + std::string(500'000, '(') +
+                             "<!--" + std::string(500'000, '<');
+    const NamedImages found = CollectNamedImages(text, kPage);
+    ASSERT_EQ(found.images.size(), kNamedImageBound);
+    EXPECT_EQ(found.left_out, 1u);
+    EXPECT_EQ(found.images[0].file_name, "a.gif");
+    EXPECT_EQ(found.images.back().descriptor, "99998w");
 }
 
 }

@@ -1,6 +1,8 @@
 #include "analysis/attribute_value.h"
 #include "analysis/base_address.h"
 #include "analysis/character_references.h"
+#include "analysis/css_image_urls.h"
+#include "analysis/srcset_parser.h"
 #include "analysis/tag_regions.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +154,46 @@ INSTANTIATE_TEST_SUITE_P(Table, DocumentBase, testing::Values(
     BaseCase{"<base href=", "http://www.example.com/dir/"},
     BaseCase{"<base target=\"a>b\" href='/x/'>", "http://www.example.com/x/"},
     BaseCase{"<base href='?q=a/b'>", "http://www.example.com/dir/page.html?q=a/b"}));
+
+struct SrcsetCase {
+    std::string name;
+    std::string srcset;
+    std::vector<SrcsetCandidate> expected;
+};
+
+class Srcset : public testing::TestWithParam<SrcsetCase> { };
+
+TEST_P(Srcset, SplitsCandidatesAsTheEngineDoes)
+{
+    EXPECT_EQ(parse_srcset(GetParam().srcset), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Srcset, testing::Values(
+    SrcsetCase{"Empty", " , ", {}},
+    SrcsetCase{"Densities", "a.jpg 1x, b.jpg 2x", {{"a.jpg", "1x"}, {"b.jpg", "2x"}}},
+    SrcsetCase{"Widths", "s.jpg 480w,\n  l.jpg   800w", {{"s.jpg", "480w"}, {"l.jpg", "800w"}}},
+    SrcsetCase{"CommaInsideAddress", "a,b.jpg 1x,c.jpg 2x", {{"a,b.jpg", "1x"}, {"c.jpg", "2x"}}},
+    SrcsetCase{"CommasEndingAddress", "a.jpg,,, b.jpg", {{"a.jpg", ""}, {"b.jpg", ""}}},
+    SrcsetCase{"NoBlankNoSplit", "a.jpg,b.jpg", {{"a.jpg,b.jpg", ""}}},
+    SrcsetCase{"CommaInsideParentheses", "a.jpg f(1,2) 2x, b.jpg", {{"a.jpg", "f(1,2) 2x"}, {"b.jpg", ""}}},
+    SrcsetCase{"CdnQuery", "https://cdn.example.net/i.jpg?w=800,q=80 800w",
+        {{"https://cdn.example.net/i.jpg?w=800,q=80", "800w"}}}),
+    [](const testing::TestParamInfo<SrcsetCase>& info) { return info.param.name; });
+
+TEST(CssBackgrounds, DeclarationsName)
+{
+    EXPECT_EQ(background_urls_in_declarations("color: red; BACKGROUND: url( 'a.png' ) no-repeat, url(b.png);"
+                                              "background-image:url(\"c;d.png\"); border-image: url(e.png)"),
+              (std::vector<CssImageUrl>{{"", "a.png"}, {"", "b.png"}, {"", "c;d.png"}}));
+}
+
+TEST(CssBackgrounds, StyleSheetRulesWithSelectors)
+{
+    EXPECT_EQ(background_urls_in_style_sheet("/* top */ .hero { background-image: url(hero.jpg) }\n"
+                                             "@media (min-width: 40em) { div.wide, p { background: url(\"w.png\") } }\n"
+                                             "a { color: blue } #x{background:none}"),
+              (std::vector<CssImageUrl>{{".hero", "hero.jpg"}, {"div.wide, p", "w.png"}}));
+}
 
 }
 }

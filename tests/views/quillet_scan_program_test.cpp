@@ -170,6 +170,31 @@ TEST_F(QuilletScanProgram, PrintsJson)
               "\n");
 }
 
+TEST_F(QuilletScanProgram, ListsEveryImageWithAllImages)
+{
+    const fs::path srcset_page = directory.path() / "srcset.html";
+    write_file(srcset_page, "<img src='a.jpg' srcset='w_1,q_8/a.jpg 1x, a-2.jpg 2x'>\n"
+                            "<div class=hero style='background:url(bg.png)'>");
+
+    const ProgramRun lines = run(scan_arguments() + " --all-images " + quoted(srcset_page));
+    const ProgramRun json = run(scan_arguments() + " --all-images --json " + quoted(page_file));
+
+    EXPECT_EQ(lines.exit_code, 0) << lines.err;
+    EXPECT_EQ(lines.out, "img\thttp://www.example.com/site/a.jpg\ta.jpg\n"
+                         "img srcset\thttp://www.example.com/site/w_1,q_8/a.jpg\ta.jpg\t1x\n"
+                         "img srcset\thttp://www.example.com/site/a-2.jpg\ta-2.jpg\t2x\n"
+                         "CSS background\thttp://www.example.com/site/bg.png\tbg.png\n");
+    EXPECT_EQ(json.exit_code, 0) << json.err;
+    EXPECT_EQ(json.out,
+              R"({"images": [{"kind": "img", "url": "http://www.example.com/site/pics/logo.gif", "fileName": "logo.gif", )"
+              R"("descriptor": "", "line": 1, "column": 4, "element": "img", "written": "pics/logo.gif"}, )"
+              R"({"kind": "link to image file", "url": "http://www.example.com/site/photos/big.jpg", )"
+              R"("fileName": "big.jpg", "descriptor": "", "line": 2, "column": 1, "element": "a", )"
+              R"("written": "photos/big.jpg"}]})"
+              "\n");
+    expect_work_files_as_the_browser_leaves_them();
+}
+
 TEST_F(QuilletScanProgram, FetchesAPageAndResolvesAgainstWhereItWasFound)
 {
     test::TestHttpServer server;

@@ -7,8 +7,8 @@
 namespace quillet::scan {
 
 const std::string_view kUsage =
-    "usage: quillet-scan --page-address URL [--work-dir DIR] [--json] [FILE]\n"
-    "       quillet-scan [--page-address URL] [--work-dir DIR] [--json] http(s)://ADDRESS\n"
+    "usage: quillet-scan --page-address URL [--work-dir DIR] [--json] [--all-images] [FILE]\n"
+    "       quillet-scan [--page-address URL] [--work-dir DIR] [--json] [--all-images] http(s)://ADDRESS\n"
     "\n"
     "Scans the page text in FILE (standard input when FILE is absent or \"-\") for image tags and\n"
     "links to image files, resolved against URL. Given an http or https ADDRESS instead, fetches the\n"
@@ -25,6 +25,15 @@ const std::string_view kUsage =
     "column say where the tag starts in the page text, both counted from 1, the column in characters\n"
     "of UTF-8 (as an editor shows them); lines end at LF, CR LF or a lone CR. \"written\" is the\n"
     "attribute value as the page writes it, before character references are decoded.\n"
+    "\n"
+    "--all-images lists every image the page text names instead, in page order, one line each:\n"
+    "  KIND<TAB>URL<TAB>file name[<TAB>descriptor]\n"
+    "KIND is img, img srcset, picture source, lazy, CSS background, SVG image, input image,\n"
+    "video poster, icon, og:image, twitter:image or link to image file; the descriptor (\"2x\",\n"
+    "\"800w\") follows for a srcset candidate that has one. With --json: {\"images\": [{\"kind\": ...,\n"
+    "\"url\": ..., \"fileName\": ..., \"descriptor\": ..., \"line\": ..., \"column\": ..., \"element\": ...,\n"
+    "\"written\": ...}, ...]}, \"element\" the tag (\"div.hero\" for a background, the rule's selector for\n"
+    "a style sheet's). The work files are written as without it.\n"
     "\n"
     "Exit status: 0 success, 1 a file could not be read or written or the page could not be\n"
     "fetched, 2 bad arguments or --help.\n";
@@ -77,6 +86,8 @@ ParsedArguments parse_arguments(std::span<const std::string_view> arguments)
             return {ParsedArguments::Outcome::Help, {}, {}};
         } else if (name == "--json" && !inline_value) {
             parsed.request.format = OutputFormat::Json;
+        } else if (name == "--all-images" && !inline_value) {
+            parsed.request.all_images = true;
         } else if (name == "--page-address" || name == "--work-dir") {
             std::optional<std::string>& target = name == "--page-address" ? page_address : work_directory;
             if (target)

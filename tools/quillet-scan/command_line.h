@@ -14,6 +14,7 @@ struct ScanRequest {
     std::optional<std::string> page_address; // for a fetched page, the address it was found at when absent
     std::filesystem::path work_directory = ".";
     OutputFormat format = OutputFormat::Lines;
+    bool all_images = false; // every image the page text names instead of the two lists
     std::optional<std::filesystem::path> page_file; // standard input when absent and nothing is fetched
     std::optional<std::string> fetch_address;       // an http(s) address given instead of a file
 };

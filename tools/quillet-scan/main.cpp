@@ -1,7 +1,10 @@
 #include "command_line.h"
+#include "named_image_output.h"
 #include "page_input.h"
 #include "reference_output.h"
 
+#include "analysis/all_images_scanner.h"
+#include "analysis/base_address.h"
 #include "platform/result.h"
 #include "views/page_views_update.h"
 #include "views/work_files.h"
@@ -52,6 +55,16 @@ Result write_standard_output(const std::string& text)
     return Result::success();
 }
 
+std::string all_images_listing(const ScanRequest& request, const PageInput& page)
+{
+    const NamedImages images = CollectNamedImages(page.text, document_base_address(page.text, page.page_address));
+    if (images.left_out > 0)
+        complain(std::to_string(images.left_out) + " images left out past the bound of " +
+                 std::to_string(kNamedImageBound));
+    return request.format == OutputFormat::Json ? named_images_as_json(images, page.text)
+                                                : named_images_as_lines(images);
+}
+
 int run_scan(const ScanRequest& request)
 {
     // The work directory first: a fetch may take long, and should not be in vain.
@@ -78,8 +91,9 @@ int run_scan(const ScanRequest& request)
     if (const std::string left_out = left_out_summary(update.left_out); !left_out.empty())
         complain(left_out);
 
-    const std::string listing = request.format == OutputFormat::Json ? references_as_json(update.references, page_text)
-                                                                     : references_as_lines(update.references);
+    const std::string listing = request.all_images ? all_images_listing(request, page)
+                                : request.format == OutputFormat::Json ? references_as_json(update.references, page_text)
+                                                                       : references_as_lines(update.references);
     if (const Result written = write_standard_output(listing); !written.ok())
         failures.push_back(written.failure_text());
     for (const std::string& failure : failures)

@@ -1,7 +1,5 @@
 #include "reference_output.h"
 
-#include "text_position.h"
-
 #include "analysis/utf8_sequence.h"
 
 #include <array>
@@ -18,23 +16,6 @@ std::string hex_escape(std::string_view prefix, unsigned char byte, int digits)
     std::array<char, 8> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%0*X", digits, byte);
     return std::string(prefix) + buffer.data();
-}
-
-void append_line_field(std::string& out, std::string_view field)
-{
-    for (const char c : field) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\t')
-            out += "\\t";
-        else if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (byte < 0x20 || byte == 0x7F)
-            out += hex_escape("\\x", byte, 2);
-        else
-            out += c;
-    }
 }
 
 void append_lines(std::string& out, std::string_view kind, const ReferenceList& list)
@@ -63,17 +44,11 @@ void append_json_list(std::string& out, const ReferenceList& list, std::string_v
     out += '[';
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Reference& reference = list[i];
-        const LineColumn tag_start = positions.at(reference.place.tag_start);
         out += i == 0 ? "{\"url\": " : ", {\"url\": ";
         append_json_string(out, reference.url);
         out += ", \"fileName\": ";
         append_json_string(out, reference.file_name);
-        out += ", \"line\": " + std::to_string(tag_start.line);
-        out += ", \"column\": " + std::to_string(tag_start.column);
-        out += ", \"element\": ";
-        append_json_string(out, element);
-        out += ", \"written\": ";
-        append_json_string(out, written_value(page_text, reference.place));
+        append_json_place(out, positions, element, page_text, reference.place);
         out += '}';
     }
     out += ']';
@@ -105,6 +80,35 @@ void append_json_ascii(std::string& out, char c)
     }
 }
 
+}
+
+void append_line_field(std::string& out, std::string_view field)
+{
+    for (const char c : field) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (byte < 0x20 || byte == 0x7F)
+            out += hex_escape("\\x", byte, 2);
+        else
+            out += c;
+    }
+}
+
+void append_json_place(std::string& out, LineColumnCounter& positions, std::string_view element,
+                       std::string_view page_text, const ReferencePlace& place)
+{
+    const LineColumn tag_start = positions.at(place.tag_start);
+    out += ", \"line\": " + std::to_string(tag_start.line);
+    out += ", \"column\": " + std::to_string(tag_start.column);
+    out += ", \"element\": ";
+    append_json_string(out, element);
+    out += ", \"written\": ";
+    append_json_string(out, written_value(page_text, place));
 }
 
 void append_json_string(std::string& out, std::string_view bytes)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text_position.h"
+
 #include "analysis/reference_list.h"
 
 #include <string>
@@ -17,6 +19,14 @@ std::string references_as_lines(const PageReferences& references);
 // JSON whatever bytes the references hold. Line, column and written value come from
 // `page_text`, the text the references were found in.
 std::string references_as_json(const PageReferences& references, std::string_view page_text);
+
+// Appends a field of a listing line, its control characters written as \t, \r, \n or \xHH.
+void append_line_field(std::string& out, std::string_view field);
+
+// Appends the fields that say where an entry stands: ", \"line\": ..., \"column\": ...,
+// \"element\": ..., \"written\": ..." for its tag and attribute value in `page_text`.
+void append_json_place(std::string& out, LineColumnCounter& positions, std::string_view element,
+                       std::string_view page_text, const ReferencePlace& place);
 
 // Appends `bytes` as a JSON string literal. Bytes that are not valid UTF-8 become U+FFFD, one for
 // each maximal ill-formed sequence.
