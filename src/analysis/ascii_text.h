@@ -41,7 +41,9 @@ constexpr std::optional<unsigned> hex_digit_value(char c)
     return std::nullopt;
 }
 
-// The blanks that may separate attributes of an HTML tag.
+// The blanks that may separate attributes of an HTML tag (CSS knows the same ones).
+inline constexpr std::string_view kHtmlSpaces = " \t\n\r\f";
+
 constexpr bool is_html_space(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';

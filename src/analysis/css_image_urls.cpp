@@ -6,8 +6,6 @@ namespace quillet {
 
 namespace {
 
-constexpr std::string_view kCssBlanks = " \t\n\f\r";
-
 bool is_background_property(std::string_view name)
 {
     return equals_ignoring_case(name, "background") || equals_ignoring_case(name, "background-image");
@@ -25,7 +23,7 @@ std::pair<std::string_view, std::size_t> url_token(std::string_view text, std::s
     }
     const std::size_t closing = text.find(')', at);
     const std::size_t end = closing == std::string_view::npos ? text.size() : closing;
-    return {trimmed(text.substr(at, end - at), kCssBlanks), end};
+    return {trimmed(text.substr(at, end - at), kHtmlSpaces), end};
 }
 
 void append_urls_of_value(std::string_view selector, std::string_view value, std::vector<CssImageUrl>& urls)
@@ -71,7 +69,7 @@ void append_background_urls(std::string_view selector, std::string_view declarat
         const std::size_t end = declaration_end(declarations, at);
         const std::string_view declaration = declarations.substr(at, end - at);
         const std::size_t colon = declaration.find(':');
-        if (colon != std::string_view::npos && is_background_property(trimmed(declaration.substr(0, colon), kCssBlanks)))
+        if (colon != std::string_view::npos && is_background_property(trimmed(declaration.substr(0, colon), kHtmlSpaces)))
             append_urls_of_value(selector, declaration.substr(colon + 1), urls);
         at = end + 1;
     }
@@ -98,7 +96,7 @@ std::vector<CssImageUrl> background_urls_in_style_sheet(std::string_view style_s
             if (comment_end == std::string_view::npos)
                 break;
             at = comment_end + 1;
-            if (trimmed(style_sheet.substr(selector_start, at + 1 - selector_start), kCssBlanks).starts_with("/*"))
+            if (trimmed(style_sheet.substr(selector_start, at + 1 - selector_start), kHtmlSpaces).starts_with("/*"))
                 selector_start = at + 1;
             continue;
         }
@@ -109,7 +107,7 @@ std::vector<CssImageUrl> background_urls_in_style_sheet(std::string_view style_s
         }
         if (c != '{')
             continue;
-        const std::string_view selector = trimmed(style_sheet.substr(selector_start, at - selector_start), kCssBlanks);
+        const std::string_view selector = trimmed(style_sheet.substr(selector_start, at - selector_start), kHtmlSpaces);
         selector_start = at + 1;
         if (selector.starts_with('@'))
             continue;

@@ -6,8 +6,6 @@ namespace quillet {
 
 namespace {
 
-constexpr std::string_view kHtmlSpaces = " \t\n\f\r";
-
 // Where the descriptors that start at `at` end: the first comma outside parentheses.
 std::size_t descriptors_end(std::string_view text, std::size_t at)
 {

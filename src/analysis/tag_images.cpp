@@ -12,8 +12,6 @@ namespace quillet {
 
 namespace {
 
-constexpr std::string_view kHtmlSpaces = " \t\n\f\r";
-
 std::size_t offset_in(std::string_view text, std::string_view part)
 {
     return static_cast<std::size_t>(part.data() - text.data());
