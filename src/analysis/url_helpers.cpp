@@ -45,6 +45,12 @@ std::string UrlFileName(std::string_view reference)
     return file_name;
 }
 
+void append_percent_encoded(std::string& text, unsigned char byte)
+{
+    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    text += {'%', kHexDigits[byte >> 4], kHexDigits[byte & 0x0F]};
+}
+
 std::string percent_decoded(std::string_view text)
 {
     std::string decoded;

@@ -17,5 +17,7 @@ std::string UrlFileName(std::string_view reference);
 
 // `text` with each "%" and two hex digits turned into its byte; any other "%" stands for itself.
 std::string percent_decoded(std::string_view text);
+// Appends `byte` as "%" and two upper-case hex digits, the form percent_decoded reads back.
+void append_percent_encoded(std::string& text, unsigned char byte);
 
 }

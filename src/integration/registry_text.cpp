@@ -10,7 +10,6 @@ namespace quillet {
 namespace {
 
 constexpr std::string_view kHeader = "# Registry keys as \"[key path]\", their values as \"name=data\".\n";
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 
 bool needs_escape(unsigned char c)
 {
@@ -23,13 +22,10 @@ std::string escaped(std::string_view text)
     result.reserve(text.size());
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (needs_escape(byte)) {
-            result += '%';
-            result += kHexDigits[byte >> 4];
-            result += kHexDigits[byte & 0x0F];
-        } else {
+        if (needs_escape(byte))
+            append_percent_encoded(result, byte);
+        else
             result += c;
-        }
     }
     return result;
 }

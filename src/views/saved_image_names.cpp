@@ -43,7 +43,6 @@ bool starts_character(std::string_view text, std::size_t at)
 // `text` with each byte that is no part of a UTF-8 character written as "%" and two hex digits.
 std::string with_undecodable_bytes_encoded(std::string_view text)
 {
-    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
     std::string result;
     while (!text.empty()) {
         const Utf8Sequence sequence =
@@ -51,10 +50,8 @@ std::string with_undecodable_bytes_encoded(std::string_view text)
         if (sequence.well_formed) {
             result += text.substr(0, sequence.length);
         } else {
-            for (const char c : text.substr(0, sequence.length)) {
-                const auto byte = static_cast<unsigned char>(c);
-                result += {'%', kHexDigits[byte >> 4], kHexDigits[byte & 0xF]};
-            }
+            for (const char c : text.substr(0, sequence.length))
+                append_percent_encoded(result, static_cast<unsigned char>(c));
         }
         text.remove_prefix(sequence.length);
     }
