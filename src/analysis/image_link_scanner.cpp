@@ -1,7 +1,6 @@
 #include "analysis/image_link_scanner.h"
 
 #include "analysis/ascii_text.h"
-#include "analysis/attribute_value.h"
 #include "analysis/tag_scanner.h"
 
 #include <array>
@@ -30,9 +29,9 @@ bool names_image_file(std::string_view region)
     return false;
 }
 
-bool admits_closed_anchor_naming_image(std::string_view region)
+bool admits_closed_anchor_naming_image(const TagRegion& region)
 {
-    return find_tag_end(region) != std::string_view::npos && names_image_file(region);
+    return region.tag_end != std::string_view::npos && names_image_file(region.text);
 }
 
 constexpr TagPattern kAnchor = {"<a ", "href=", admits_closed_anchor_naming_image};

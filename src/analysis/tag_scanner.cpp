@@ -5,7 +5,6 @@
 #include "analysis/character_references.h"
 #include "analysis/output_bounds.h"
 #include "analysis/reference_resolver.h"
-#include "analysis/tag_regions.h"
 #include "analysis/unique_reference_appender.h"
 #include "analysis/url_helpers.h"
 
@@ -30,12 +29,13 @@ struct WrittenReference {
 // The reference that a tag region's attribute names as the page writes it, or nothing when the
 // region holds none: no attribute, a tag ended before it (the attribute then belongs to a later
 // tag), or a tag cut off right after the attribute.
-std::optional<WrittenReference> written_reference_in_region(std::string_view region, std::string_view attribute)
+std::optional<WrittenReference> written_reference_in_region(const TagRegion& tag, std::string_view attribute)
 {
+    const std::string_view region = tag.text;
     const std::size_t attribute_start = find_ignoring_case(region, attribute);
     if (attribute_start == std::string_view::npos)
         return std::nullopt;
-    const std::size_t tag_end = find_tag_end(region);
+    const std::size_t tag_end = tag.tag_end;
     if (tag_end < attribute_start)
         return std::nullopt;
 
@@ -82,13 +82,13 @@ std::size_t collect_tag_references(std::string_view page_text, std::string_view 
     UniqueReferenceAppender appender(references, reference_list_bound(page_text.size()));
     TagRegionReader regions(page_text, pattern.marker);
 
-    while (const std::optional<std::string_view> region = regions.next()) {
+    while (const std::optional<TagRegion> region = regions.next()) {
         if (!pattern.admits(*region))
             continue;
         const std::optional<WrittenReference> written = written_reference_in_region(*region, pattern.attribute);
         if (!written)
             continue;
-        const ReferencePlace place = {offset_in(page_text, *region), offset_in(page_text, written->value),
+        const ReferencePlace place = {offset_in(page_text, region->text), offset_in(page_text, written->value),
                                       written->value.size()};
         append_reference(appender, resolver, written->reference, place);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/reference_list.h"
+#include "analysis/tag_regions.h"
 
 #include <cstddef>
 #include <string_view>
@@ -12,7 +13,7 @@ namespace quillet {
 struct TagPattern {
     std::string_view marker;    // "<img"
     std::string_view attribute; // "src="
-    bool (*admits)(std::string_view region);
+    bool (*admits)(const TagRegion& region);
 };
 
 // Appends to `references` the target of every admitted tag of `page_text`, decoded and resolved

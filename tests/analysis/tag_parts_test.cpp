@@ -18,7 +18,7 @@ std::vector<std::string> regions_of(std::string_view text, std::string_view mark
     std::vector<std::string> regions;
     TagRegionReader reader(text, marker);
     while (const auto region = reader.next())
-        regions.emplace_back(*region);
+        regions.emplace_back(region->text);
     return regions;
 }
 
