@@ -82,6 +82,10 @@ public:
     // Reads the page's body and base address. A cancelled read (through `cancellable`) never calls
     // `done`.
     void read_page(GCancellable* cancellable, std::function<void(PageContent)> done);
+    // Reads the page as its server sent it (for a local file, the file), decoded by the charset the
+    // engine read it in, as UTF-8; none when the view shows no page or the engine kept no copy. A
+    // cancelled read (through `cancellable`) never calls `done`.
+    void read_served_page(GCancellable* cancellable, std::function<void(std::optional<std::string>)> done);
 
     // The hovered link's address while the pointer is over a link, otherwise the load status
     // ("Opening <address>...", "Done", or the engine's error text).

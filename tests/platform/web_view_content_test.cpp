@@ -64,6 +64,29 @@ TEST_F(WebViewTest, CancelledReadNeverAnswers)
     g_object_unref(cancelled_before);
 }
 
+// The served page is what the server sent, head and all, before any script changed it.
+std::optional<std::string> served_page_of(WebView& view)
+{
+    auto answer = std::make_shared<std::optional<std::optional<std::string>>>();
+    view.read_served_page(nullptr, [answer](std::optional<std::string> page) { *answer = std::move(page); });
+    EXPECT_TRUE(pump_until([&] { return answer->has_value(); })) << "the view never gave its served page";
+    return answer->value_or(std::nullopt);
+}
+
+TEST_F(WebViewTest, ServedPageIsTheFileAsWrittenDecodedByItsCharset)
+{
+    auto& view = add_view();
+    ViewEvents events(view);
+    EXPECT_EQ(served_page_of(view), std::nullopt) << "nothing loaded yet";
+
+    const std::string head = "<!DOCTYPE html><html><head><meta charset=windows-1252><title>t</title></head>";
+    load_file(view, events, write_page("page.html", head + "<body>caf\xe9 <img id=i src=old.png>"
+                                                           "<script>i.src = 'new.png'</script></body></html>"));
+    EXPECT_EQ(served_page_of(view), head + "<body>caf\u00e9 <img id=i src=old.png>"
+                                           "<script>i.src = 'new.png'</script></body></html>");
+    EXPECT_NE(read_body(view)->find("new.png"), std::string::npos) << "the page as rendered changed";
+}
+
 TEST_F(WebViewTest, SilentViewAnswersScriptDialogsUnseenAndCompletes)
 {
     auto& view = add_view();
