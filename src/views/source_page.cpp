@@ -2,7 +2,7 @@
 
 #include "analysis/byte_lanes.h"
 #include "analysis/output_bounds.h"
-#include "platform/large_buffer.h"
+#include "platform/large_buffers.h"
 #include "views/file_name_matcher.h"
 #include "views/html_escape.h"
 #include "views/link_address.h"

@@ -1,6 +1,6 @@
 #include "page_input.h"
 
-#include "platform/large_buffer.h"
+#include "platform/large_buffers.h"
 #include "platform/page_fetch.h"
 
 #include <sys/stat.h>

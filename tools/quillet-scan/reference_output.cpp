@@ -1,7 +1,7 @@
 #include "reference_output.h"
 
 #include "analysis/utf8_sequence.h"
-#include "platform/large_buffer.h"
+#include "platform/large_buffers.h"
 
 #include <array>
 #include <cstdio>

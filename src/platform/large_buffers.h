@@ -11,4 +11,13 @@ namespace quillet::platform {
 // virtual machine weighs more than the filling. Elsewhere it is an ordinary reserved string.
 std::string large_buffer(std::size_t capacity);
 
+// Keeps freed blocks, however large, in the heap for the next ones to reuse, rather than handing
+// them back to the system and faulting in fresh memory for each new buffer.
+void keep_freed_memory_in_the_heap();
+
+// For a short run that builds buffers of many megabytes: keeps freed memory in the heap and grows
+// the heap at once by `bytes`, in huge pages where the system hands them out on request. Memory
+// the run never touches costs nothing.
+void grow_heap_in_huge_pages(std::size_t bytes);
+
 }
