@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 
@@ -45,12 +44,16 @@ void keep_freed_memory_in_the_heap()
 
 void grow_heap_in_huge_pages(std::size_t bytes)
 {
+    // glibc's own top pad, to which the heap returns once grown.
+    constexpr int kUsualTopPad = 128 << 10;
+    constexpr std::size_t kLargestGrowth = std::size_t{512} << 20; // below the trim threshold
     keep_freed_memory_in_the_heap();
     const auto* old_break = static_cast<const char*>(::sbrk(0));
-    // The heap grows by its top pad beyond the block that makes it grow, which it then keeps.
-    mallopt(M_TOP_PAD, static_cast<int>(std::min<std::size_t>(bytes, INT_MAX)));
+    // The heap grows by its top pad beyond the block that makes it grow, and keeps what it grew by.
+    mallopt(M_TOP_PAD, static_cast<int>(std::min(bytes, kLargestGrowth)));
     void* volatile block = std::malloc(kHugePageSize);
     std::free(block);
+    mallopt(M_TOP_PAD, kUsualTopPad);
     const auto* new_break = static_cast<const char*>(::sbrk(0));
     // Only the heap's own new end, which nothing has touched yet; an allocator that does not grow
     // the heap leaves nothing to advise.
