@@ -5,6 +5,7 @@
 
 #include "analysis/image_link_scanner.h"
 #include "analysis/image_tag_scanner.h"
+#include "platform/large_buffers.h"
 #include "reference/reference_scanners.h"
 #include "reference/reference_views.h"
 #include "support/temp_directory.h"
@@ -21,7 +22,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <malloc.h>
 #include <string>
 #include <time.h>
 #include <vector>
@@ -175,15 +175,6 @@ void print_verdict(const char* what, bool met)
     std::printf("  %-58s %s\n", what, met ? "met" : "MISSED");
 }
 
-// Keeps freed blocks in the heap: on virtual machines where first touching fresh memory is slow
-// (here about 2.5 ms per MB), the figures would otherwise measure the page faults of the huge
-// buffers that the kernel hands out anew on every run.
-void keep_freed_memory_in_the_heap()
-{
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-}
-
 // The robustness cases too big for the tests: they must finish, linear in time.
 void measure_large_pages()
 {
@@ -273,7 +264,9 @@ int main(int argc, char** argv)
 #ifndef NDEBUG
     std::printf("warning: assertions are on; build quillet-bench in Release for figures that count\n");
 #endif
-    keep_freed_memory_in_the_heap();
+    // On virtual machines where first touching fresh memory is slow (here about 2.5 ms per MB), the
+    // figures would otherwise measure the page faults of the huge buffers handed out anew each run.
+    platform::keep_freed_memory_in_the_heap();
     const std::size_t megabyte = static_cast<std::size_t>(kMegabyte);
     const std::string page_1 = generate_page({1 * megabyte, 1700, LineBreaks::Kept}, 1);
     const std::string page_10 = generate_page({10 * megabyte, 17000, LineBreaks::Kept}, 10);

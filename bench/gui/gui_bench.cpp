@@ -37,7 +37,7 @@ using namespace quillet::bench;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 constexpr double kSplashSeconds = 75 * 0.013;
 
 double seconds_since(Clock::time_point start)

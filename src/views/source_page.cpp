@@ -2,6 +2,7 @@
 
 #include "analysis/byte_lanes.h"
 #include "analysis/output_bounds.h"
+#include "platform/large_buffers.h"
 #include "views/file_name_matcher.h"
 #include "views/html_escape.h"
 #include "views/link_address.h"
@@ -118,9 +119,10 @@ char* write_source_text(char* out, std::string_view text)
 class SourcePageWriter {
 public:
     explicit SourcePageWriter(std::size_t size)
-        : m_page(size + sizeof(SourceText::bytes), '\0')
-        , m_next(m_page.data())
+        : m_page(platform::large_buffer(size + sizeof(SourceText::bytes)))
     {
+        m_page.resize(size + sizeof(SourceText::bytes));
+        m_next = m_page.data();
     }
 
     void copy(std::string_view text)
@@ -141,7 +143,7 @@ public:
 
 private:
     std::string m_page;
-    char* m_next;
+    char* m_next = nullptr;
 };
 
 // Image links first, then image tags: that order decides which address a repeated name links to.

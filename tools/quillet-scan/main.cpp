@@ -5,6 +5,7 @@
 
 #include "analysis/all_images_scanner.h"
 #include "analysis/base_address.h"
+#include "platform/large_buffers.h"
 #include "platform/result.h"
 #include "views/page_views_update.h"
 #include "views/work_files.h"
@@ -27,6 +28,7 @@ using namespace quillet::scan;
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr std::size_t kRunMemoryPerPageByte = 5;
 
 void complain(const std::string& message)
 {
@@ -81,6 +83,8 @@ int run_scan(const ScanRequest& request)
     }
     if (!page.notice.empty())
         complain(page.notice);
+    // The run's buffers, all made once and written whole, come to a few times the page's size.
+    platform::grow_heap_in_huge_pages(kRunMemoryPerPageByte * page.text.size());
 
     const std::string& page_text = page.text;
     const WorkFiles files(request.work_directory);

@@ -2,6 +2,8 @@
 
 #include "reference_output.h"
 
+#include <vector>
+
 namespace quillet::scan {
 
 std::string named_images_as_lines(const NamedImages& images)
@@ -24,7 +26,11 @@ std::string named_images_as_lines(const NamedImages& images)
 
 std::string named_images_as_json(const NamedImages& images, std::string_view page_text)
 {
-    LineColumnCounter positions(page_text);
+    std::vector<std::size_t> tag_starts;
+    tag_starts.reserve(images.images.size());
+    for (const NamedImage& image : images.images)
+        tag_starts.push_back(image.place.tag_start);
+    const std::vector<LineColumn> positions = line_columns(page_text, tag_starts);
     std::string out = "{\"images\": [";
     for (std::size_t i = 0; i < images.images.size(); ++i) {
         const NamedImage& image = images.images[i];
@@ -36,7 +42,7 @@ std::string named_images_as_json(const NamedImages& images, std::string_view pag
         append_json_string(out, image.file_name);
         out += ", \"descriptor\": ";
         append_json_string(out, image.descriptor);
-        append_json_place(out, positions, image.element, page_text, image.place);
+        append_json_place(out, positions[i], image.element, page_text, image.place);
         out += '}';
     }
     out += "]}\n";

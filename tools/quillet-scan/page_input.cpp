@@ -1,6 +1,9 @@
 #include "page_input.h"
 
+#include "platform/large_buffers.h"
 #include "platform/page_fetch.h"
+
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -24,9 +27,23 @@ PageInput read(std::string text, std::string page_address)
     return {PageInput::Outcome::Read, std::move(text), std::move(page_address), {}, {}};
 }
 
-// Reads all of `file` in binary; returns an empty string on success, otherwise the reason.
+// Reads all of `file` in binary; returns an empty string on success, otherwise the reason. A
+// regular file is read in one go into a buffer of its size, so that a page of many megabytes is
+// neither copied nor moved while its buffer grows; what follows (all of a pipe, or what the file
+// gained meanwhile) is read in pieces.
 std::string read_all(std::FILE* file, std::string& text)
 {
+    struct stat status {};
+    if (::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        const auto size = static_cast<std::size_t>(status.st_size);
+        text = platform::large_buffer(size);
+        text.resize(size);
+        const std::size_t count = std::fread(text.data(), 1, text.size(), file);
+        const bool whole = count == text.size();
+        text.resize(count);
+        if (!whole)
+            return std::ferror(file) ? std::strerror(errno) : std::string();
+    }
     std::vector<char> buffer(1 << 16);
     for (;;) {
         const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), file);

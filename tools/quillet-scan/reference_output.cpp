@@ -1,9 +1,11 @@
 #include "reference_output.h"
 
 #include "analysis/utf8_sequence.h"
+#include "platform/large_buffers.h"
 
 #include <array>
 #include <cstdio>
+#include <vector>
 
 namespace quillet::scan {
 
@@ -38,9 +40,9 @@ std::string_view written_value(std::string_view page_text, const ReferencePlace&
     return page_text.substr(place.value_start, place.value_size);
 }
 
-void append_json_list(std::string& out, const ReferenceList& list, std::string_view element, std::string_view page_text)
+void append_json_list(std::string& out, const ReferenceList& list, std::string_view element, std::string_view page_text,
+                      const LineColumn* positions)
 {
-    LineColumnCounter positions(page_text);
     out += '[';
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Reference& reference = list[i];
@@ -48,10 +50,26 @@ void append_json_list(std::string& out, const ReferenceList& list, std::string_v
         append_json_string(out, reference.url);
         out += ", \"fileName\": ";
         append_json_string(out, reference.file_name);
-        append_json_place(out, positions, element, page_text, reference.place);
+        append_json_place(out, positions[i], element, page_text, reference.place);
         out += '}';
     }
     out += ']';
+}
+
+void add_tag_starts(std::vector<std::size_t>& offsets, const ReferenceList& list)
+{
+    for (const Reference& reference : list)
+        offsets.push_back(reference.place.tag_start);
+}
+
+// About what the listing of `list` takes, so that a long one is not copied while it grows.
+std::size_t json_size_estimate(const ReferenceList& list)
+{
+    constexpr std::size_t kFieldNamesAndNumbers = 96;
+    std::size_t size = 0;
+    for (const Reference& reference : list)
+        size += kFieldNamesAndNumbers + reference.url.size() + reference.file_name.size() + reference.place.value_size;
+    return size;
 }
 
 void append_json_ascii(std::string& out, char c)
@@ -99,12 +117,13 @@ void append_line_field(std::string& out, std::string_view field)
     }
 }
 
-void append_json_place(std::string& out, LineColumnCounter& positions, std::string_view element,
+void append_json_place(std::string& out, const LineColumn& tag_start, std::string_view element,
                        std::string_view page_text, const ReferencePlace& place)
 {
-    const LineColumn tag_start = positions.at(place.tag_start);
-    out += ", \"line\": " + std::to_string(tag_start.line);
-    out += ", \"column\": " + std::to_string(tag_start.column);
+    out += ", \"line\": ";
+    out += std::to_string(tag_start.line);
+    out += ", \"column\": ";
+    out += std::to_string(tag_start.column);
     out += ", \"element\": ";
     append_json_string(out, element);
     out += ", \"written\": ";
@@ -140,10 +159,18 @@ std::string references_as_lines(const PageReferences& references)
 
 std::string references_as_json(const PageReferences& references, std::string_view page_text)
 {
-    std::string out = "{\"imageTags\": ";
-    append_json_list(out, references.image_tags, "img", page_text);
+    std::vector<std::size_t> tag_starts;
+    tag_starts.reserve(references.image_tags.size() + references.image_links.size());
+    add_tag_starts(tag_starts, references.image_tags);
+    add_tag_starts(tag_starts, references.image_links);
+    const std::vector<LineColumn> positions = line_columns(page_text, tag_starts);
+
+    std::string out = platform::large_buffer(json_size_estimate(references.image_tags) +
+                                             json_size_estimate(references.image_links));
+    out += "{\"imageTags\": ";
+    append_json_list(out, references.image_tags, "img", page_text, positions.data());
     out += ", \"imageLinks\": ";
-    append_json_list(out, references.image_links, "a", page_text);
+    append_json_list(out, references.image_links, "a", page_text, positions.data() + references.image_tags.size());
     out += "}\n";
     return out;
 }

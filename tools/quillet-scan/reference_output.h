@@ -24,8 +24,9 @@ std::string references_as_json(const PageReferences& references, std::string_vie
 void append_line_field(std::string& out, std::string_view field);
 
 // Appends the fields that say where an entry stands: ", \"line\": ..., \"column\": ...,
-// \"element\": ..., \"written\": ..." for its tag and attribute value in `page_text`.
-void append_json_place(std::string& out, LineColumnCounter& positions, std::string_view element,
+// \"element\": ..., \"written\": ..." for its tag, which starts at `tag_start`, and its attribute
+// value in `page_text`.
+void append_json_place(std::string& out, const LineColumn& tag_start, std::string_view element,
                        std::string_view page_text, const ReferencePlace& place);
 
 // Appends `bytes` as a JSON string literal. Bytes that are not valid UTF-8 become U+FFFD, one for

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace quillet::scan {
 
@@ -12,19 +13,10 @@ struct LineColumn {
     bool operator==(const LineColumn&) const = default;
 };
 
-// Line and column of byte offsets in a text, both counted from 1, as an editor shows them: lines
-// end at LF, CR LF or a lone CR, and each UTF-8 character is one column. Offsets asked in
-// increasing order cost one pass over the text in all.
-class LineColumnCounter {
-public:
-    explicit LineColumnCounter(std::string_view text) : m_text(text) {}
-
-    LineColumn at(std::size_t offset);
-
-private:
-    std::string_view m_text;
-    std::size_t m_offset = 0;
-    LineColumn m_position;
-};
+// Line and column of each byte offset of `offsets` in `text`, in the order given, both counted
+// from 1 as an editor shows them: lines end at LF, CR LF or a lone CR, and each UTF-8 character
+// is one column. An offset past the end stands at the end. The text is gone through once, from
+// one offset to the next in the order they stand, however the list is ordered.
+std::vector<LineColumn> line_columns(std::string_view text, const std::vector<std::size_t>& offsets);
 
 }
