@@ -25,6 +25,10 @@ html:not([data-listing-grouped]) > body {
     content-visibility: auto;
     contain-intrinsic-size: auto 1600px;
 }
+/* The top of the listing shows at once, from the first frame on. */
+.listing-block:first-child {
+    content-visibility: visible;
+}
 )css";
 
 // The "Images" view shows a picture wider than the view at the view's width, in proportion.
