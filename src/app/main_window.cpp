@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_window_style.h"
+#include "app/view_scripts.h"
 #include "app/view_style_sheets.h"
 #include "platform/typed_address.h"
 #include "platform/user_directories.h"
@@ -129,6 +130,9 @@ void Form1::Form_Load()
     m_controls.menu_bar.set_item_caption(Menu::View, 3, website_menu_caption(identity));
     set_title(main_window_caption(identity));
     prepare_work_files();
+    const std::filesystem::path listing = m_work_files.path(WorkFile::Source);
+    wb(kSourceCodeView).add_style_sheet(kSourceCodeListingStyleSheet, listing);
+    wb(kSourceCodeView).add_user_script(kSourceCodeListingScript, listing);
     m_controls.sb1.add_panel();
     ShowSelectedView(kBrowserView);
     wb(kBrowserView).set_home_page(home_page());

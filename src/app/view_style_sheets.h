@@ -13,6 +13,24 @@ body {
 }
 )css";
 
+// The listing file itself is laid out in blocks of lines (kSourceCodeListingScript groups them),
+// each only once it comes near the screen; the body shows once the blocks are made, so the engine
+// never lays out the whole text as one piece.
+inline constexpr const char* kSourceCodeListingStyleSheet = R"css(
+html:not([data-listing-grouped]) > body {
+    display: none;
+}
+.listing-block {
+    display: block;
+    content-visibility: auto;
+    contain-intrinsic-size: auto 1600px;
+}
+/* The top of the listing shows at once, from the first frame on. */
+.listing-block:first-child {
+    content-visibility: visible;
+}
+)css";
+
 // The "Images" view shows a picture wider than the view at the view's width, in proportion.
 inline constexpr const char* kImagesStyleSheet = R"css(
 img {

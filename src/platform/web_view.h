@@ -3,6 +3,7 @@
 #include <gtkmm/widget.h>
 #include <sigc++/signal.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -109,8 +110,13 @@ public:
     // `activate` runs when it is chosen.
     void add_context_menu_item(const std::string& label, std::function<void()> activate);
 
-    // A style sheet of this view alone, applied over every page it shows from the next load on.
-    void add_style_sheet(const std::string& css);
+    // A style sheet of this view alone, applied over every page it shows from the next load on;
+    // with `only_file`, over that local file's page alone.
+    void add_style_sheet(const std::string& css, const std::filesystem::path& only_file = {});
+    // A script of the program's own for the local file `only_file`, run in a world of its own once
+    // the page is parsed, from the next load on: page scripts stay as the view's content allows,
+    // and the page's own script globals never meet it.
+    void add_user_script(const std::string& script, const std::filesystem::path& only_file);
 
     // The page's magnification, 1.0 as the page is written.
     double zoom_level() const;

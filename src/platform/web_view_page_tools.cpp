@@ -1,4 +1,7 @@
+#include "platform/typed_address.h"
 #include "platform/web_view_impl.h"
+
+#include <array>
 
 namespace quillet::platform {
 
@@ -23,6 +26,31 @@ WebKitFindController* find_controller(const WebView::Impl& impl)
     return webkit_web_view_get_find_controller(impl.view.get());
 }
 
+constexpr const char* kOwnScriptWorld = "quillet";
+
+// The engine's allow list for user content: none (every page) for an empty path, otherwise the
+// file's address alone. A path that no address can name gets a pattern that matches no page.
+class AddressList {
+public:
+    explicit AddressList(const std::filesystem::path& file)
+    {
+        if (file.empty())
+            return;
+        m_address = uri_from_file_path(file);
+        if (m_address.empty())
+            m_address = "unmatched";
+        m_patterns = {m_address.c_str(), nullptr};
+    }
+    AddressList(const AddressList&) = delete;
+    AddressList& operator=(const AddressList&) = delete;
+
+    const char* const* patterns() const { return m_patterns[0] ? m_patterns.data() : nullptr; }
+
+private:
+    std::string m_address;
+    std::array<const char*, 2> m_patterns{};
+};
+
 }
 
 void connect_find_events(WebView::Impl& impl)
@@ -42,12 +70,24 @@ sigc::connection WebView::connect_loading_changed(const sigc::slot<void()>& chan
     return m_impl->widget->connect_property_changed("is-loading", changed);
 }
 
-void WebView::add_style_sheet(const std::string& css)
+void WebView::add_style_sheet(const std::string& css, const std::filesystem::path& only_file)
 {
+    const AddressList only(only_file);
     WebKitUserStyleSheet* sheet = webkit_user_style_sheet_new(css.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
-                                                              WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+                                                              WEBKIT_USER_STYLE_LEVEL_USER, only.patterns(), nullptr);
     webkit_user_content_manager_add_style_sheet(webkit_web_view_get_user_content_manager(m_impl->view.get()), sheet);
     webkit_user_style_sheet_unref(sheet);
+}
+
+void WebView::add_user_script(const std::string& script, const std::filesystem::path& only_file)
+{
+    const AddressList only(only_file);
+    WebKitUserScript* user_script =
+        webkit_user_script_new_for_world(script.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+                                         WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_END, kOwnScriptWorld, only.patterns(),
+                                         nullptr);
+    webkit_user_content_manager_add_script(webkit_web_view_get_user_content_manager(m_impl->view.get()), user_script);
+    webkit_user_script_unref(user_script);
 }
 
 double WebView::zoom_level() const

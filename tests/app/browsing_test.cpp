@@ -2,6 +2,7 @@
 
 #include "platform/widget_snapshot.h"
 #include "support/main_loop.h"
+#include "support/page_probe.h"
 #include "ui/brand_identity.h"
 #include "ui/brand_texts.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace quillet {
@@ -203,6 +205,51 @@ TEST_F(Browsing, StopLeavesTheBrowserViewOnItsPage)
     controls().cmdStop.activate();
     ASSERT_TRUE(wait_for_page_views()) << "a stopped load completes too";
     EXPECT_NE(source_code_shown().find("news"), std::string::npos);
+}
+
+// A listing of 2 MB shows in blocks of lines laid out as they come near the screen; it must still
+// read as the page, word for word, and be found through to its last line.
+TEST_F(Browsing, LongListingReadsAsThePageAndIsFoundToItsLastLine)
+{
+    std::string lines = "<img src=\"first.gif\">\n";
+    for (int line = 0; lines.size() < 2'000'000; ++line)
+        lines += "line " + std::to_string(line) + " of a long page\n";
+    lines += "the last line names a quinceberry";
+    enter_address(serve_page("/long.html", "Long", lines));
+    ASSERT_TRUE(wait_for_page_views());
+    window().SelectView(kSourceCodeView);
+
+    const std::string page_text = "<body>" + lines + "</body>";
+    std::string source_page = "&lt;body>&lt;img src=\"<a href='" + m_server.address("/first.gif") + "'>first.gif</a>\">";
+    for (const char c : lines.substr(lines.find('\n')))
+        source_page += c == '\n' ? std::string("<BR>") : std::string(1, c);
+    EXPECT_EQ(work_file(WorkFile::Source), source_page + "&lt;/body>\r\n") << "source.htm is written as ever";
+
+    platform::WebView& source_code = window().wb(kSourceCodeView);
+    EXPECT_EQ(test::script_text(source_code, "String(document.body.children.length > 100)"), "true")
+        << "the listing is laid out in blocks";
+    std::optional<unsigned> matches;
+    sigc::connection counted = source_code.FindResult().connect([&](unsigned n) { matches = n; });
+    source_code.find_text("Quinceberry");
+    const bool answered = test::pump_until([&] { return matches.has_value(); });
+    counted.disconnect();
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(matches, 1u);
+    EXPECT_TRUE(test::pump_until([&] {
+        return test::script_text(source_code, "String(getSelection().anchorNode?.parentNode === document.body.lastChild"
+                                               " && scrollY + innerHeight >= document.documentElement.scrollHeight)")
+               == "true";
+    })) << "the match in the last block is selected and scrolled to";
+
+    // Selected across blocks never laid out, the listing gives the page's text: its blocks add no
+    // line breaks of their own.
+    test::script_text(source_code, "getSelection().setBaseAndExtent(document.body, 0, document.body, 5); ''");
+    std::size_t five_blocks = 0;
+    for (int line = 0; line < 500; ++line)
+        five_blocks = page_text.find('\n', five_blocks) + 1;
+    EXPECT_TRUE(test::pump_until([&] {
+        return test::script_text(source_code, "getSelection().toString()") == page_text.substr(0, five_blocks);
+    }));
 }
 
 // The pictures the generated views show, taken from the views themselves.

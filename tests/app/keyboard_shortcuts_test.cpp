@@ -3,6 +3,7 @@
 #include "browsing_window.h"
 #include "support/key_presses.h"
 #include "support/main_loop.h"
+#include "support/page_probe.h"
 
 #include <gtest/gtest.h>
 #include <gtkmm/application.h>
@@ -262,6 +263,27 @@ TEST_F(FindInPage, CountsTheMatchesInTheSourceCodeTabAndClosesWithEscape)
     EXPECT_TRUE(test::press_keys(window(), "Escape"));
     EXPECT_TRUE(test::pump_until([&] { return !controls().find_bar.get_visible(); }));
     EXPECT_FALSE(window().action_enabled("win.find-next"));
+}
+
+// The engine leaves Ctrl+End and Ctrl+Home to editors; in the listing they reach its ends, through
+// blocks of lines never laid out.
+TEST_F(FindInPage, ControlEndAndControlHomeReachTheListingsEnds)
+{
+    std::string lines;
+    for (int line = 0; line < 5000; ++line)
+        lines += "line " + std::to_string(line) + "\n";
+    enter_address(serve_page("/lines.html", "Lines", lines + "the last line"));
+    ASSERT_TRUE(wait_for_page_views());
+    window().SelectView(kSourceCodeView);
+    platform::WebView& source_code = window().wb(kSourceCodeView);
+    const auto holds = [&](const char* condition) {
+        return test::pump_until([&] { return test::script_text(source_code, condition) == "true"; });
+    };
+
+    press({"<Control>End", Command::FocusAddress});
+    EXPECT_TRUE(holds("String(scrollY > 0 && scrollY + innerHeight >= document.documentElement.scrollHeight)"));
+    press({"<Control>Home", Command::FocusAddress});
+    EXPECT_TRUE(holds("String(scrollY == 0)"));
 }
 
 }
