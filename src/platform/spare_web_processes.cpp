@@ -43,4 +43,9 @@ void keep_web_process_of(WebKitWebView* last_user)
         g_object_ref_sink(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", last_user, nullptr)))));
 }
 
+void drop_spare_web_processes()
+{
+    kept_views().clear();
+}
+
 }

@@ -21,4 +21,7 @@ GObjectPtr<WebKitWebView> take_spare_web_process(WebKitNetworkSession* session);
 // Keeps the web process of `last_user`, a view about to go away that was the last to use it.
 void keep_web_process_of(WebKitWebView* last_user);
 
+// Ends the kept processes, for settings that a web process reads only when it starts.
+void drop_spare_web_processes();
+
 }
