@@ -1,5 +1,6 @@
 #include "platform/web_view.h"
 
+#include "platform/spare_web_processes.h"
 #include "platform/string_conversions.h"
 #include "platform/typed_address.h"
 #include "platform/web_view_impl.h"
@@ -29,11 +30,15 @@ WebKitWebView* new_web_view(WebSession& session, ViewContent content, WebView::I
     const auto settings = settings_for(content);
     // Each view has style sheets of its own, a related view too.
     const GObjectPtr<WebKitUserContentManager> content_manager(webkit_user_content_manager_new());
-    // A related view shares the partner's web process, network session and context.
-    if (process_partner)
-        return WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", process_partner->view.get(),
-                                            "settings", settings.get(), "user-content-manager",
-                                            content_manager.get(), nullptr));
+    // A related view shares the partner's web process, network session and context; a view of its
+    // own takes over a kept process when there is one.
+    GObjectPtr<WebKitWebView> spare;
+    if (!process_partner)
+        spare = take_spare_web_process(session.impl().network_session.get());
+    if (WebKitWebView* related = process_partner ? process_partner->view.get() : spare.get())
+        return WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related, "settings",
+                                            settings.get(), "user-content-manager", content_manager.get(),
+                                            nullptr));
     return WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session",
                                         session.impl().network_session.get(), "web-context",
                                         session.impl().context.get(), "settings", settings.get(),
@@ -46,7 +51,8 @@ WebSession::WebSession()
     : m_impl(std::make_unique<Impl>())
 {
     m_impl->network_session = add_ref(webkit_network_session_get_default());
-    m_impl->context.reset(webkit_web_context_new());
+    // One context for the whole program, so that a web process kept from one window serves the next.
+    m_impl->context = add_ref(webkit_web_context_get_default());
 }
 
 WebSession::~WebSession() = default;
@@ -54,6 +60,7 @@ WebSession::~WebSession() = default;
 WebView::Impl::Impl(WebSession& session, ViewContent content, WebView* process_partner)
     : view(WEBKIT_WEB_VIEW(
           g_object_ref_sink(new_web_view(session, content, process_partner ? process_partner->m_impl.get() : nullptr))))
+    , process_use(process_partner ? process_partner->m_impl->process_use : std::make_shared<WebProcessUse>())
     , widget(Glib::wrap(GTK_WIDGET(view.get())))
     , tracker({
           [this](const std::string& text) { status_text_change.emit(text); },
@@ -70,6 +77,12 @@ WebView::Impl::Impl(WebSession& session, ViewContent content, WebView* process_p
     connect_find_events(*this);
     connect_request_handlers(*this);
     connect_context_menu(*this);
+}
+
+WebView::Impl::~Impl()
+{
+    if (process_use.use_count() == 1)
+        keep_web_process_of(view.get());
 }
 
 std::string WebView::Impl::address() const

@@ -13,7 +13,8 @@ typedef struct _GCancellable GCancellable;
 
 namespace quillet::platform {
 
-// What all views of one window share: one network session (cookies, cache) and one web context.
+// What all views of one window share: the network session (cookies, cache) and the web context,
+// both the program's one.
 class WebSession {
 public:
     WebSession();

@@ -4,6 +4,7 @@
 
 #include "platform/glib_ptr.h"
 #include "platform/navigation_tracker.h"
+#include "platform/spare_web_processes.h"
 #include "platform/web_view.h"
 
 #include <giomm/simpleaction.h>
@@ -26,12 +27,15 @@ struct ContextMenuItem {
 
 struct WebView::Impl {
     Impl(WebSession& session, ViewContent content, WebView* process_partner);
+    ~Impl();
 
     std::string address() const;
     std::string title() const;
     void load(const std::string& uri);
 
     GObjectPtr<WebKitWebView> view;
+    // Shared with the views of the same web process.
+    std::shared_ptr<WebProcessUse> process_use;
     // The gtkmm wrapper of `view`; it is deleted with the C object.
     Gtk::Widget* widget = nullptr;
     bool silent = false;

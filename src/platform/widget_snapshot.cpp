@@ -1,6 +1,7 @@
 #include "platform/widget_snapshot.h"
 
 #include "platform/glib_ptr.h"
+#include "platform/spare_web_processes.h"
 
 #include <gtk/gtk.h>
 
@@ -29,6 +30,7 @@ RenderNodePtr draw_widget(GtkWidget* widget, int width, int height)
 void prepare_web_views_for_window_pictures()
 {
     g_setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", TRUE);
+    drop_spare_web_processes();
 }
 
 std::string save_widget_png(Gtk::Widget& widget, const std::filesystem::path& file)

@@ -1,4 +1,5 @@
 #include "support/isolated_environment.h"
+#include "support/main_loop.h"
 
 #include <gtest/gtest.h>
 #include <gtkmm/init.h>
@@ -15,11 +16,33 @@ namespace {
 std::unique_ptr<IsolatedEnvironment> g_process_environment;
 std::unique_ptr<IsolatedEnvironment> g_test_environment;
 
-// The tests of one process share GTK and the engine's network process; each still gets its own
-// temporary program, HOME and XDG directories, removed when it ends.
+// What the engine keeps of the pages a test showed (caches, cookies, storage), in its network
+// process and in the web processes that serve the next test.
+void forget_website_data()
+{
+    bool cleared = false;
+    webkit_website_data_manager_clear(
+        webkit_network_session_get_website_data_manager(webkit_network_session_get_default()),
+        WEBKIT_WEBSITE_DATA_ALL, 0, nullptr,
+        [](GObject* manager, GAsyncResult* result, gpointer done) {
+            webkit_website_data_manager_clear_finish(WEBKIT_WEBSITE_DATA_MANAGER(manager), result, nullptr);
+            *static_cast<bool*>(done) = true;
+        },
+        &cleared);
+    if (!pump_until([&] { return cleared; }))
+        ADD_FAILURE() << "the engine never cleared the test's website data";
+}
+
+// The tests of one process share GTK and the engine's processes; each still gets its own
+// temporary program, HOME and XDG directories, removed when it ends, and no website data of the
+// tests before it.
 class FreshEnvironmentForEachTest : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override { g_test_environment = std::make_unique<IsolatedEnvironment>(); }
-    void OnTestEnd(const testing::TestInfo&) override { g_test_environment.reset(); }
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        forget_website_data();
+        g_test_environment.reset();
+    }
 };
 
 }
