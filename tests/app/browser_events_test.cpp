@@ -11,6 +11,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 namespace quillet {
@@ -166,6 +167,11 @@ TEST_F(BrowserEvents, SourceAsServedShowsTheDocumentAsSentBesideTheRenderedOne)
         << served;
     EXPECT_NE(served.find(old_link + "\"&gt;\n<l></l>&lt;script&gt;"), std::string::npos) << served;
     EXPECT_EQ(served.find(new_link), std::string::npos) << "new.gif stands only in the script's text";
+    std::optional<unsigned> matches; // the document has no digit: its line numbers are no text
+    window().wb(kSourceCodeView).FindResult().connect([&](unsigned found) { matches = found; });
+    window().wb(kSourceCodeView).find_text("1");
+    ASSERT_TRUE(test::pump_until([&] { return matches.has_value(); }));
+    EXPECT_EQ(*matches, 0U);
     EXPECT_EQ(ProgramSettings(brand_identity().ProductTitle).source_listing(), SourceListing::AsServed);
 
     ASSERT_TRUE(controls().menu_bar.choose(Menu::View, 4));
