@@ -118,22 +118,28 @@ void PageViewDriver::run(const platform::PageContent& page, const std::optional<
         update_page_views(m_files, page.body_html.value_or(""), m_views.browser.LocationURL(), engine_base_address);
     for (const RunStep& step : update.steps)
         platform::trace_step(step.name, step.duration);
+    m_run_page = m_views.browser.LocationURL();
+    m_listings_written = true;
+    // The views load while the listing they do not show is written; what the run has to say is
+    // said once they have loaded.
+    const bool served_shown = m_source_listing == SourceListing::AsServed;
+    if (!served_shown)
+        show_generated_pages();
     const auto served_start = std::chrono::steady_clock::now();
     const ImageNamesDifference difference = add_served_page(m_files, served_text, update);
     platform::trace_step("served page", std::chrono::steady_clock::now() - served_start);
     m_run_references = std::move(update.references);
     m_unreported_notice = joined(notice_of(update), image_difference_summary(difference));
-    m_run_page = m_views.browser.LocationURL();
-    m_listings_written = true;
-    m_generated_loads_pending = kGeneratedViewCount;
-    m_run_start = std::chrono::steady_clock::now();
-    show_generated_pages();
+    if (served_shown)
+        show_generated_pages();
 }
 
 // The generated views share one web process, where two pages loading at once slow each other
 // down: the one the user may be looking at loads first, the other once it has finished.
 void PageViewDriver::show_generated_pages()
 {
+    m_generated_loads_pending = kGeneratedViewCount;
+    m_run_start = std::chrono::steady_clock::now();
     const bool images_first = m_views.images.Visible();
     m_view_to_show_next = images_first ? GeneratedView::SourceCode : GeneratedView::Images;
     show_generated_page(images_first ? GeneratedView::Images : GeneratedView::SourceCode);
