@@ -27,16 +27,17 @@ void WindowActions::add(const std::string& name, const sigc::slot<void()>& activ
     if (name.find('(') == std::string::npos)
         m_group->add_action(local_name(name), activate);
     else
-        add_target(name, activate, false);
+        add_target(name, activate, Values::Separate);
 }
 
 void WindowActions::add_choice(const std::string& name, const sigc::slot<void()>& activate)
 {
-    add_target(name, activate, true);
+    add_target(name, activate, Values::Choice);
 }
 
-void WindowActions::add_target(const std::string& name, const sigc::slot<void()>& activate, bool choice)
+void WindowActions::add_target(const std::string& name, const sigc::slot<void()>& activate, Values values)
 {
+    const bool choice = values == Values::Choice;
     auto& targets = m_targets[local_name(name)];
     if (targets.empty()) {
         auto action = choice ? Gio::SimpleAction::create_radio_integer(local_name(name), 0)

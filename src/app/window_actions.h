@@ -29,7 +29,8 @@ public:
     bool enabled(const std::string& name) const;
 
 private:
-    void add_target(const std::string& name, const sigc::slot<void()>& activate, bool choice);
+    enum class Values { Separate, Choice };
+    void add_target(const std::string& name, const sigc::slot<void()>& activate, Values values);
 
     Glib::RefPtr<Gio::SimpleActionGroup> m_group;
     std::map<std::string, std::map<int, sigc::slot<void()>>> m_targets; // by action, then value
