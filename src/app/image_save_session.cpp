@@ -51,6 +51,8 @@ void ImageSaveSession::show_save_images_dialog()
         m_dialog->set_modal(true);
         m_dialog->signal_response().connect(sigc::mem_fun(*this, &ImageSaveSession::on_save_images_dialog_response));
     }
+    // The folder is asked for the images shown now, whatever the view shows by the answer.
+    m_addresses_to_save = image_addresses();
     m_dialog->show();
 }
 
@@ -61,18 +63,24 @@ void ImageSaveSession::on_save_images_dialog_response(int response)
         return;
     const Glib::RefPtr<Gio::File> folder = m_dialog->get_file();
     if (folder && !folder->get_path().empty())
-        save_all_images(folder->get_path());
+        start_saving(folder->get_path(), std::move(m_addresses_to_save));
 }
 
 void ImageSaveSession::save_all_images(const std::filesystem::path& folder)
 {
+    start_saving(folder, image_addresses());
+}
+
+void ImageSaveSession::start_saving(const std::filesystem::path& folder, std::vector<std::string> addresses)
+{
     if (saving())
         return;
-    m_saver = std::make_unique<ImageSaver>(m_session, image_addresses(), folder);
+    const std::size_t total = addresses.size();
+    m_saver = std::make_unique<ImageSaver>(m_session, std::move(addresses), folder);
     m_saver->progress().connect(sigc::mem_fun(*this, &ImageSaveSession::on_progress));
     m_saver->finished().connect(sigc::mem_fun(*this, &ImageSaveSession::on_finished));
     m_actions.set_enabled(action::kSaveImages, false);
-    on_progress(0, m_references.image_tags.size());
+    on_progress(0, total);
     m_saver->start();
     m_saving_changed.emit();
 }

@@ -42,6 +42,7 @@ public:
 private:
     std::vector<std::string> image_addresses() const;
     void on_save_images_dialog_response(int response);
+    void start_saving(const std::filesystem::path& folder, std::vector<std::string> addresses);
     void on_progress(std::size_t ended, std::size_t total);
     void on_finished(const ImageSaver::Summary& summary);
 
@@ -53,6 +54,7 @@ private:
     const ProgressBarState& m_browser_progress;
     WindowActions& m_actions;
     Glib::RefPtr<Gtk::FileChooserNative> m_dialog; // made on first use, keeps its folder
+    std::vector<std::string> m_addresses_to_save;  // the list shown when the dialog opened
     std::unique_ptr<ImageSaver> m_saver; // the last save, kept until the next one starts
     sigc::signal<void()> m_saving_changed;
 };

@@ -37,6 +37,13 @@ Rect find_bar_rect(const Rect& views)
     return {views.left + views.width - width, views.top, width, kHeight};
 }
 
+// The bar that says the generated views are behind lies over their top edge, under the find bar.
+Rect views_behind_rect(const Rect& views)
+{
+    constexpr int kHeight = 360;
+    return {views.left, views.top, views.width, std::min(kHeight, views.height)};
+}
+
 }
 
 Form1::Form1(const std::filesystem::path& program_directory, RegistryLocations registry, std::string start_page)
@@ -84,6 +91,7 @@ void Form1::put_controls()
         m_form.put(*control, 0, 0);
     for (const auto& view : m_views)
         m_form.put(view->widget(), 0, 0);
+    m_form.put(c.views_behind, 0, 0);
     m_form.put(c.sb1, 0, 0);
     m_form.put(c.pb1, 0, 0);
     m_form.put(c.find_bar, 0, 0);
@@ -124,15 +132,23 @@ void Form1::Form_Load()
     wb(kImagesView).add_context_menu_item("Copy All Image Addresses",
                                           [this] { activate_action(action::kCopyImageAddresses); });
     wb(kImagesView).add_context_menu_item("Save All Images...", [this] { activate_action(action::kSaveImages); });
+    for (const SourceListing listing : {SourceListing::AsRendered, SourceListing::AsServed})
+        wb(kSourceCodeView).add_context_menu_item(
+            listing == SourceListing::AsServed ? "Source as Served" : "Source as Rendered", [this, listing] {
+                activate_action(action::kSourceListing, Glib::Variant<int>::create(static_cast<int>(listing)));
+            });
     SetIcon(*this, "AAA", IconScope::WindowAndOwner);
     const BrandIdentity& identity = brand_identity();
     m_controls.cmdWebsite.set_caption(website_button_caption(identity));
     m_controls.menu_bar.set_item_caption(Menu::View, 3, website_menu_caption(identity));
     set_title(main_window_caption(identity));
     prepare_work_files();
-    const std::filesystem::path listing = m_work_files.path(WorkFile::Source);
-    wb(kSourceCodeView).add_style_sheet(kSourceCodeListingStyleSheet, listing);
-    wb(kSourceCodeView).add_user_script(kSourceCodeListingScript, listing);
+    const std::filesystem::path listing_file = m_work_files.path(WorkFile::Source);
+    wb(kSourceCodeView).add_style_sheet(kSourceCodeListingStyleSheet, listing_file);
+    wb(kSourceCodeView).add_user_script(kSourceCodeListingScript, listing_file);
+    const SourceListing listing = ProgramSettings(identity.ProductTitle).source_listing();
+    m_page_view_driver.set_source_listing(listing);
+    m_actions.set_choice(action::kSourceListing, static_cast<int>(listing));
     m_controls.sb1.add_panel();
     ShowSelectedView(kBrowserView);
     wb(kBrowserView).set_home_page(home_page());
@@ -219,6 +235,7 @@ void Form1::place_controls(const LayoutRects& rects)
     place(m_controls.txtUrl, rects.address_box);
     place(m_controls.cmdGo, rects.go_button);
     place(m_controls.cmdWebsite, rects.website_button);
+    place(m_controls.views_behind, views_behind_rect(rects.views));
     place(m_controls.find_bar, find_bar_rect(rects.views));
     m_layout = rects;
 }

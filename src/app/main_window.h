@@ -100,6 +100,7 @@ private:
     void focus_address_box();
     void zoom_shown_view(double (*step)(double));
     void zoom_reset();
+    void choose_source_listing(SourceListing listing);
 
     bool on_close_request() override;
     void Form_Unload();
@@ -110,6 +111,7 @@ private:
     void wb_StatusTextChange(const std::string& text);
     void wb_ProgressChange(int progress, int maximum);
     void wb_TitleChange(const std::string& title);
+    void update_views_behind();
 
     // Declared before the controls, so they outlive the containers that show them.
     platform::WebSession m_session;

@@ -74,6 +74,14 @@ const std::vector<WindowCommand>& window_commands()
          .run = [](Form1& window) { window.cmdWebsite_Click(); },
          .menu_entry = MenuEntry{Menu::View, "Website"}, // captioned with the website's address on load
          .button = &Controls::cmdWebsite},
+        {.action = action::kSourceAsRendered,
+         .run = [](Form1& window) { window.choose_source_listing(SourceListing::AsRendered); },
+         .menu_entry = MenuEntry{Menu::View, "Source as Rendered"},
+         .choice = true},
+        {.action = action::kSourceAsServed,
+         .run = [](Form1& window) { window.choose_source_listing(SourceListing::AsServed); },
+         .menu_entry = MenuEntry{Menu::View, "Source as Served"},
+         .choice = true},
         {.action = action::kToolsAdd,
          .run = [](Form1& window) { window.m_tools_menu.add(); },
          .menu_entry = MenuEntry{Menu::Tools, "Add program to IE Tools Menu"}},
@@ -135,7 +143,10 @@ const std::vector<WindowCommand>& window_commands()
 void Form1::add_actions()
 {
     for (const WindowCommand& command : window_commands()) {
-        m_actions.add(command.action, [this, run = command.run] { run(*this); });
+        if (command.choice)
+            m_actions.add_choice(command.action, [this, run = command.run] { run(*this); });
+        else
+            m_actions.add(command.action, [this, run = command.run] { run(*this); });
         if (!command.enabled_at_start)
             m_actions.set_enabled(command.action, false);
         if (command.button)

@@ -47,4 +47,12 @@ MainWindowControls::MainWindowControls()
         pb1.remove_offset_value(offset);
 }
 
+void MainWindowControls::mark_generated_tabs(const std::string& mark)
+{
+    for (int tab = 1; tab < TabStrip1.get_n_pages(); ++tab) {
+        auto* caption = dynamic_cast<Gtk::Label*>(TabStrip1.get_tab_label(*TabStrip1.get_nth_page(tab)));
+        caption->set_text(kTabs.at(static_cast<std::size_t>(tab)).caption + mark);
+    }
+}
+
 }

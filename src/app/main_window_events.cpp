@@ -67,6 +67,9 @@ void Form1::connect_views()
         connections.push_back(wb(view).FindResult().connect(
             sigc::bind(sigc::mem_fun(m_find, &FindController::show_result), view)));
     }
+    connections.push_back(browser.connect_loading_changed(sigc::mem_fun(*this, &Form1::update_views_behind)));
+    m_page_view_driver.rebuilding_changed().connect(sigc::mem_fun(*this, &Form1::update_views_behind));
+    m_view_switcher.view_shown().connect(sigc::mem_fun(*this, &Form1::update_views_behind));
     connections.push_back(browser.ProgressChange().connect(sigc::mem_fun(*this, &Form1::wb_ProgressChange)));
     connections.push_back(browser.TitleChange().connect(sigc::mem_fun(*this, &Form1::wb_TitleChange)));
 }
@@ -88,6 +91,20 @@ void Form1::wb_TitleChange(const std::string&)
 {
     m_controls.txtUrl.set_text(wb(kBrowserView).LocationURL());
     set_title(main_window_caption(brand_identity(), wb(kBrowserView).LocationName()));
+}
+
+// From the moment the "Browser" view starts a page until the generated views show it, they say
+// which page they still show; the bar lies only over them, the tabs' mark shows from any view.
+void Form1::update_views_behind()
+{
+    platform::WebView& browser = wb(kBrowserView);
+    const bool loading = browser.Loading();
+    const bool behind = loading || m_page_view_driver.rebuilding();
+    const std::string& shown_page = m_page_view_driver.shown_page();
+    m_controls.mark_generated_tabs(!behind ? "" : shown_page.empty() ? " (loading)" : " (previous page)");
+    if (behind)
+        m_controls.views_behind.say_behind(shown_page, !loading && browser.LoadFailed());
+    m_controls.views_behind.set_visible(behind && m_view_switcher.visible_view() != kBrowserView);
 }
 
 }

@@ -102,4 +102,13 @@ void Form1::show_help_at_startup()
         mnuHelpItem_Click();
 }
 
+// The choice is kept for the next start; a setting that cannot be stored is said, and the view
+// still turns.
+void Form1::choose_source_listing(SourceListing listing)
+{
+    m_page_view_driver.set_source_listing(listing);
+    if (!program_settings().set_source_listing(listing))
+        m_controls.sb1.set_panel_text(1, "Cannot store the choice of source listing in the settings");
+}
+
 }

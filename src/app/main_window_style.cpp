@@ -36,6 +36,11 @@ window.quillet-main .findbar {
     border: 1px solid alpha(currentColor, 0.25);
     padding: 2px 4px;
 }
+window.quillet-main .views-behind {
+    background-color: @theme_selected_bg_color;
+    color: @theme_selected_fg_color;
+    padding: 2px 6px;
+}
 window.quillet-main .statusbar label.panel {
     border: 1px solid alpha(currentColor, 0.25);
     padding: 0 4px;

@@ -2,6 +2,7 @@
 
 #include "analysis/reference_list.h"
 #include "platform/web_view.h"
+#include "ui/program_settings.h"
 #include "views/work_files.h"
 
 #include <giomm/cancellable.h>
@@ -25,10 +26,13 @@ struct PageViews {
 // its downloads (the window connects RefreshPageViews and generated_view_loaded to the views'
 // DownloadComplete) and when asked. The page text arrives asynchronously; a run asked for while
 // another still waits for it takes its place, so runs never interleave and the views end showing
-// the latest page. With G_MESSAGES_DEBUG=Quillet each step of a run is logged with its duration.
+// the latest page. Each run also writes the page as its server sent it ("served.htm"), and the
+// "Source Code" view shows whichever of the two listings is chosen. With G_MESSAGES_DEBUG=Quillet
+// each step of a run is logged with its duration.
 class PageViewDriver : public sigc::trackable {
 public:
-    // Each run replaces `references` with the page's lists. Cancelling `window_cancellable` (when
+    // Each run replaces `references` with the page's lists once the "Images" view shows them, so
+    // that they are always the lists that view shows. Cancelling `window_cancellable` (when
     // the window goes away) drops the run that waits, as does destroying the driver.
     PageViewDriver(PageViews views, const WorkFiles& files, PageReferences& references,
                    Glib::RefPtr<Gio::Cancellable> window_cancellable);
@@ -49,25 +53,46 @@ public:
     // A generated view has finished loading.
     void generated_view_loaded(GeneratedView view);
 
+    // The "Source Code" view turns to the chosen listing at once when a run has written them.
+    void set_source_listing(SourceListing listing);
+    SourceListing source_listing() const { return m_source_listing; }
+
+    // From a run's start until both generated views have loaded what it wrote.
+    bool rebuilding() const { return m_waiting_run || m_generated_loads_pending > 0; }
+    // The address of the page the generated views show; empty before the first run has shown one.
+    const std::string& shown_page() const { return m_shown_page; }
+    // When a run starts and when its views have loaded.
+    sigc::signal<void()>& rebuilding_changed() { return m_rebuilding_changed; }
+
 private:
     void cancel_waiting_run();
-    void page_arrived(platform::PageContent page);
+    void run_when_both_arrived();
+    void run(const platform::PageContent& page, const std::optional<std::string>& served_text);
 
     void show_generated_pages();
     void show_generated_page(GeneratedView view);
+    WorkFile source_listing_file() const;
 
     PageViews m_views;
     const WorkFiles& m_files;
     PageReferences& m_references;
     Glib::RefPtr<Gio::Cancellable> m_window_cancellable;
     gulong m_window_cancelled_handler = 0;
-    Glib::RefPtr<Gio::Cancellable> m_waiting_run; // set while a run waits for its page text
+    Glib::RefPtr<Gio::Cancellable> m_waiting_run; // set while a run waits for its page texts
+    std::optional<platform::PageContent> m_arrived_page;
+    std::optional<std::optional<std::string>> m_arrived_served_text;
     std::chrono::steady_clock::time_point m_run_start; // of the page read, then of the views' loads
 
     std::string m_unreported_notice;
     int m_generated_loads_pending = 0;
     std::optional<GeneratedView> m_view_to_show_next; // waits for the other generated view to load
+    SourceListing m_source_listing = SourceListing::AsRendered;
+    bool m_listings_written = false;
+    std::string m_run_page;  // the page of the last run
+    std::string m_shown_page;
+    std::optional<PageReferences> m_run_references; // the last run's lists, until the "Images" view shows them
     sigc::signal<void(const std::string&)> m_run_notice;
+    sigc::signal<void()> m_rebuilding_changed;
 };
 
 }

@@ -39,6 +39,9 @@ inline constexpr const char* kZoomOut = "win.zoom-out";
 inline constexpr const char* kZoomReset = "win.zoom-reset";
 inline constexpr const char* kCopyImageAddresses = "win.copy-image-addresses";
 inline constexpr const char* kSaveImages = "win.save-images"; // offered while no save runs
+inline constexpr const char* kSourceListing = "win.source-listing"; // a choice: 0 as rendered, 1 as served
+inline constexpr const char* kSourceAsRendered = "win.source-listing(0)";
+inline constexpr const char* kSourceAsServed = "win.source-listing(1)";
 
 // "win.view(1)": the action with its view index.
 std::string view(int index);
@@ -61,6 +64,7 @@ struct WindowCommand {
     std::vector<std::string> keys = {};       // as the toolkit writes accelerators ("<Control>l")
     PictureButton MainWindowControls::*button = nullptr;
     bool enabled_at_start = true;
+    bool choice = false; // one value of a choice, its menu item marked while that value is chosen
 };
 
 // Every command of the main window (main_window_commands.cpp).

@@ -39,6 +39,10 @@ public:
     void progressed(double fraction);
     void process_ended(const std::string& message);
 
+    // Whether the last navigation failed (stopped, refused or its web process gone), until the
+    // next one starts.
+    bool failed_navigation() const { return m_failure.has_value(); }
+
     // The link under the pointer; empty when the pointer is over no link.
     void hovered(const std::string& link_address);
 

@@ -106,6 +106,8 @@ public:
     // connection is disconnected.
     bool Loading() const;
     sigc::connection connect_loading_changed(const sigc::slot<void()>& changed);
+    // Whether the last navigation failed or was stopped, from its failure until the next one starts.
+    bool LoadFailed() const;
 
     // An item of our own at the end of the engine's context menu, wherever the menu opens;
     // `activate` runs when it is chosen.

@@ -65,6 +65,11 @@ bool WebView::Loading() const
     return webkit_web_view_is_loading(m_impl->view.get());
 }
 
+bool WebView::LoadFailed() const
+{
+    return m_impl->tracker.failed_navigation();
+}
+
 sigc::connection WebView::connect_loading_changed(const sigc::slot<void()>& changed)
 {
     return m_impl->widget->connect_property_changed("is-loading", changed);

@@ -14,6 +14,13 @@ struct ProgramSettings::Key {
 
 const ProgramSettings::Key ProgramSettings::kHomePage{"Settings", "homePage", ""};
 const ProgramSettings::Key ProgramSettings::kShowHelp{"Settings", "showHelp", "1"};
+const ProgramSettings::Key ProgramSettings::kSourceListing{"Settings", "sourceListing", "rendered"};
+
+namespace {
+
+constexpr const char* kServedListing = "served";
+
+}
 
 ProgramSettings::ProgramSettings(std::string application_name, platform::SettingsStore store)
     : m_application_name(std::move(application_name)), m_store(std::move(store))
@@ -38,6 +45,16 @@ std::string ProgramSettings::show_help() const
 bool ProgramSettings::set_show_help(bool checked)
 {
     return write(kShowHelp, show_help_value(checked));
+}
+
+SourceListing ProgramSettings::source_listing() const
+{
+    return read(kSourceListing) == kServedListing ? SourceListing::AsServed : SourceListing::AsRendered;
+}
+
+bool ProgramSettings::set_source_listing(SourceListing listing)
+{
+    return write(kSourceListing, listing == SourceListing::AsServed ? kServedListing : kSourceListing.default_value);
 }
 
 std::string ProgramSettings::read(const Key& key) const

@@ -6,6 +6,10 @@
 
 namespace quillet {
 
+// Which listing the "Source Code" view shows: the page as the engine holds it after its scripts
+// ran, or the document as its server sent it.
+enum class SourceListing { AsRendered, AsServed };
+
 // The per-user settings of the program, stored under its product name. One typed getter and setter
 // per key; each key and its default are written once, in program_settings.cpp.
 class ProgramSettings {
@@ -23,10 +27,16 @@ public:
     // Returns false when the value could not be stored.
     bool set_show_help(bool checked);
 
+    // As rendered unless "served" is stored.
+    SourceListing source_listing() const;
+    // Returns false when the value could not be stored.
+    bool set_source_listing(SourceListing listing);
+
 private:
     struct Key;
     static const Key kHomePage;
     static const Key kShowHelp;
+    static const Key kSourceListing;
 
     std::string read(const Key& key) const;
     bool write(const Key& key, const std::string& value);

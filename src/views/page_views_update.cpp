@@ -58,9 +58,9 @@ PageViewsUpdate update_page_views(const PageViewsOutput& output, std::string_vie
 {
     PageViewsUpdate update;
     StepClock clock(update.steps);
-    const std::string base_address =
+    update.base_address =
         engine_base_address ? std::string(*engine_base_address) : document_base_address(page_text, page_address);
-    PageScan scan = scan_page(page_text, base_address);
+    PageScan scan = scan_page(page_text, update.base_address);
     update.references = std::move(scan.references);
     update.left_out.references = scan.left_out;
     clock.step_done("scanners");

@@ -30,6 +30,7 @@ struct RunStep {
 
 struct PageViewsUpdate {
     PageReferences references;
+    std::string base_address; // the one the references were resolved against
     LeftOutEntries left_out;
     std::vector<std::string> failures; // one message per file that could not be written
     std::vector<RunStep> steps;

@@ -180,15 +180,16 @@ FileNameMatcher::Matches find_file_names(std::string_view page_text, const std::
 
 }
 
-GeneratedPage build_source_page(std::string_view page_text, const PageReferences& references)
+GeneratedPage build_source_page(std::string_view page_text, const PageReferences& references, std::size_t reserved)
 {
     const std::vector<const Reference*> entries = linkable_entries(references);
     const LinkAddresses addresses(entries);
     const std::vector<std::size_t> costs = link_costs(addresses, entries.size());
     const std::size_t text_size = source_text_size(page_text);
     const std::size_t bound = generated_page_bound(page_text.size());
+    const std::size_t taken = text_size + reserved;
     const FileNameMatcher::Matches matches =
-        find_file_names(page_text, entries, {costs, bound > text_size ? bound - text_size : 0});
+        find_file_names(page_text, entries, {costs, bound > taken ? bound - taken : 0});
 
     std::size_t page_size = text_size;
     for (const FileNameMatcher::Match& match : matches.found)

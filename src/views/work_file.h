@@ -12,12 +12,13 @@ enum class WorkFile {
     CheckImages,      // "checkImages.txt", holding only CR LF: the scanners read the page in memory
     CheckImagesClean, // "checkImagesClean.txt"
     ImagePage,        // "imagepage.html", shown by the "Images" view
+    Served,           // "served.htm", the page as its server sent it, for the "Source Code" view
 };
 
 // The order in which start-up creates missing work files.
-inline constexpr std::array<WorkFile, 6> kAllWorkFiles = {
+inline constexpr std::array<WorkFile, 7> kAllWorkFiles = {
     WorkFile::Browser, WorkFile::Source, WorkFile::Images,
-    WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::ImagePage,
+    WorkFile::CheckImages, WorkFile::CheckImagesClean, WorkFile::ImagePage, WorkFile::Served,
 };
 
 // The file's name in the work directory.

@@ -68,6 +68,8 @@ std::string_view file_name_of(WorkFile file)
         return "checkImagesClean.txt";
     case WorkFile::ImagePage:
         return "imagepage.html";
+    case WorkFile::Served:
+        return "served.htm";
     }
     return {};
 }

@@ -4,12 +4,14 @@
 #include "support/main_loop.h"
 #include "ui/brand_identity.h"
 #include "ui/brand_texts.h"
+#include "ui/program_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 namespace quillet {
@@ -139,6 +141,79 @@ TEST_F(BrowserEvents, FailedLoadSaysWhatFailedAndTheProgramKeepsWorking)
     enter_address(serve_page("/page.html", "Page", "<p>working again</p>"));
     ASSERT_TRUE(wait_for_page_views());
     EXPECT_NE(work_file(WorkFile::Source).find("working again"), std::string::npos);
+}
+
+// A script changes the image: as rendered lists the new source, as served the document as sent.
+TEST_F(BrowserEvents, SourceAsServedShowsTheDocumentAsSentBesideTheRenderedOne)
+{
+    enter_address(serve_page("/dir/page.html", "Page",
+                             "<img id=\"pic\" src=\"old.gif\">\r\n"
+                             "<script>document.getElementById('pic').src = 'new.gif';</script>"));
+    ASSERT_TRUE(wait_for_page_views());
+    const std::string old_link = "<a href=\"" + m_server.address("/dir/old.gif") + "\">old.gif</a>";
+    const std::string new_link = "<a href=\"" + m_server.address("/dir/new.gif") + "\">new.gif</a>";
+    const std::string rendered = test::body_of(window().wb(kSourceCodeView)).value_or("");
+    EXPECT_NE(rendered.find(new_link), std::string::npos) << rendered;
+    EXPECT_EQ(rendered.find("old.gif"), std::string::npos) << rendered;
+    EXPECT_EQ(controls().sb1.panel_text(1), "Images: 1 only in the page as rendered, 1 only in the page as served");
+
+    ASSERT_EQ(controls().menu_bar.item_caption(Menu::View, 5), "Source as Served");
+    const int source_loads = loads(kSourceCodeView).count();
+    ASSERT_TRUE(controls().menu_bar.choose(Menu::View, 5));
+    ASSERT_TRUE(loads(kSourceCodeView).wait_for(source_loads + 1));
+    EXPECT_EQ(window().wb(kSourceCodeView).LocationURL(), work_file_uri(WorkFile::Served));
+    const std::string served = test::body_of(window().wb(kSourceCodeView)).value_or("");
+    EXPECT_NE(served.find("<l></l>&lt;!DOCTYPE html&gt;&lt;html&gt;&lt;head&gt;&lt;title&gt;Page"), std::string::npos)
+        << served;
+    EXPECT_NE(served.find(old_link + "\"&gt;\n<l></l>&lt;script&gt;"), std::string::npos) << served;
+    EXPECT_EQ(served.find(new_link), std::string::npos) << "new.gif stands only in the script's text";
+    std::optional<unsigned> matches; // the document has no digit: its line numbers are no text
+    window().wb(kSourceCodeView).FindResult().connect([&](unsigned found) { matches = found; });
+    window().wb(kSourceCodeView).find_text("1");
+    ASSERT_TRUE(test::pump_until([&] { return matches.has_value(); }));
+    EXPECT_EQ(*matches, 0U);
+    EXPECT_EQ(ProgramSettings(brand_identity().ProductTitle).source_listing(), SourceListing::AsServed);
+
+    ASSERT_TRUE(controls().menu_bar.choose(Menu::View, 4));
+    ASSERT_TRUE(loads(kSourceCodeView).wait_for(source_loads + 2));
+    EXPECT_EQ(window().wb(kSourceCodeView).LocationURL(), work_file_uri(WorkFile::Source));
+    EXPECT_EQ(ProgramSettings(brand_identity().ProductTitle).source_listing(), SourceListing::AsRendered);
+}
+
+TEST_F(BrowserEvents, GeneratedViewsSayWhichPageTheyStillShowUntilTheNewOneIsShown)
+{
+    const std::string first = serve_page("/first.html", "First", "<img src=\"a.gif\">");
+    enter_address(first);
+    ASSERT_TRUE(wait_for_page_views());
+    window().SelectView(kImagesView);
+    const ViewsBehindBar& bar = controls().views_behind;
+    Gtk::Notebook& tabs = controls().TabStrip1;
+    const auto images_tab = [&] { return std::string(tabs.get_tab_label_text(*tabs.get_nth_page(kImagesView))); };
+    EXPECT_FALSE(bar.get_visible());
+
+    m_server.serve("/slow.html", "text/html", "<html><body><img src=\"b.gif\"></body></html>", 1500ms);
+    const std::string slow = m_server.address("/slow.html");
+    enter_address(slow);
+    ASSERT_TRUE(test::pump_until([&] { return bar.get_visible(); }));
+    EXPECT_EQ(bar.text(), "Still showing " + first + ": the new page is loading");
+    EXPECT_EQ(images_tab(), "Images (previous page)");
+    EXPECT_EQ(window().page_references().image_tags.at(0).file_name, "a.gif") << "the list the tab shows";
+    ASSERT_TRUE(wait_for_page_views());
+    EXPECT_FALSE(bar.get_visible());
+    EXPECT_EQ(images_tab(), "Images");
+    EXPECT_EQ(window().page_references().image_tags.at(0).file_name, "b.gif");
+
+    std::string unreachable;
+    {
+        const test::TestHttpServer gone;
+        unreachable = gone.address("/nowhere.html");
+    }
+    const int source_code_loads = loads(kSourceCodeView).count();
+    enter_address(unreachable);
+    EXPECT_TRUE(test::pump_until([&] { return bar.text() == "Still showing " + slow + ": the new page did not load"; }))
+        << bar.text();
+    ASSERT_TRUE(test::pump_until([&] { return !bar.get_visible(); }));
+    EXPECT_EQ(loads(kSourceCodeView).count(), source_code_loads + 1) << "until both views show the error page";
 }
 
 // Anything the engine would hand to a download, whatever folder it would land in.

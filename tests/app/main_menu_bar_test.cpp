@@ -25,6 +25,7 @@ TEST(MainMenuBar, EachItemRunsTheWindowActionOfItsCommand)
         {Menu::Go, 4, "win.up-dir"},       {Menu::Go, 5, "win.send-to-browser"},
         {Menu::View, 0, "win.view(0)"},    {Menu::View, 1, "win.view(1)"},
         {Menu::View, 2, "win.view(2)"},    {Menu::View, 3, "win.website"},
+        {Menu::View, 4, "win.source-listing(0)"}, {Menu::View, 5, "win.source-listing(1)"},
         {Menu::Tools, 0, "win.tools-add"}, {Menu::Tools, 1, "win.tools-remove"},
         {Menu::Help, 0, "win.help"},       {Menu::About, 0, "win.about"},
     };

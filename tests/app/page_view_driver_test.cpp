@@ -13,6 +13,8 @@
 #include <chrono>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace quillet {
 namespace {
@@ -113,6 +115,24 @@ TEST_F(PageViewDriverTest, RewrittenFilesAreShownAfresh)
     const std::string shown = test::body_of(m_source_code).value_or("");
     EXPECT_NE(shown.find("second edition"), std::string::npos) << shown;
     EXPECT_EQ(shown.find("first edition"), std::string::npos) << shown;
+}
+
+// Copy All Image Addresses and Save All Images take these lists: they must be the ones shown.
+TEST_F(PageViewDriverTest, ListsBecomeTheNewPagesOnceTheImagesViewShowsIt)
+{
+    load_in_browser("/first.html", "<html><body><img src=\"a.gif\"></body></html>");
+    refresh_and_wait();
+    std::vector<std::string> lists_at_source_code_loads;
+    m_source_code.DownloadComplete().connect(
+        [&] { lists_at_source_code_loads.push_back(m_references.image_tags.at(0).file_name); });
+    m_images.set_Visible(false); // so the "Source Code" view loads first, the "Images" view after it
+
+    load_in_browser("/second.html", "<html><body><img src=\"b.gif\"></body></html>");
+    ASSERT_TRUE(test::pump_until([&] { return m_references.image_tags.at(0).file_name == "b.gif"; }));
+
+    ASSERT_FALSE(lists_at_source_code_loads.empty());
+    EXPECT_EQ(lists_at_source_code_loads.front(), "a.gif");
+    EXPECT_EQ(m_images.LocationURL(), test::file_uri(m_files.path(WorkFile::ImagePage)));
 }
 
 TEST_F(PageViewDriverTest, RunAskedForWhileAnotherWaitsTakesItsPlace)

@@ -159,8 +159,11 @@ TEST(PageViewsUpdate, InMemoryTheRunWritesWhatItWritesToTheFiles)
     const PageViewsUpdate on_disk = update_page_views(files, kPageWithImages, kPageAddress);
 
     EXPECT_EQ(in_memory.references, on_disk.references);
-    for (const WorkFile file : kAllWorkFiles)
+    for (const WorkFile file : kAllWorkFiles) {
+        if (file == WorkFile::Served)
+            continue; // written from the served page, which the window alone has
         EXPECT_EQ(read_file(files.path(file)), pages.text_of(file) + "\r\n") << file_name_of(file);
+    }
 }
 
 }

@@ -1,5 +1,6 @@
 #include "views/page_views_update.h"
 #include "views/pages_in_memory.h"
+#include "views/served_page.h"
 
 #include "analysis/output_bounds.h"
 
@@ -102,14 +103,23 @@ TEST(Robustness, ALongAddressKeepsEveryOutputWithinItsBound)
         std::string text;
     };
     std::string words;
-    for (int i = 0; i < 100'000; ++i)
+    std::string lines;
+    for (int i = 0; i < 100'000; ++i) {
         words += "e ";
+        lines += "e\n";
+    }
     const std::vector<Page> pages = {
         {"one short name that the text holds everywhere", words + "<img src=\"e\">"},
+        {"one short name on every line", lines + "<img src=\"e\">"},
         {"a hundred thousand image tags", image_tags(100'000, "")},
     };
     for (const Page& page : pages) {
         const PageAnalysis analysis(page.text, long_address);
+        const PagesInMemory served_pages;
+        const ServedPageWrite served =
+            write_served_page(served_pages, page.text, long_address, analysis.references.image_tags);
+        EXPECT_LE(served_pages.text_of(WorkFile::Served).size(), generated_page_bound(page.text.size())) << page.title;
+        EXPECT_GT(served.left_out, 0u) << page.title;
 
         EXPECT_LE(list_bytes(analysis.references.image_tags), reference_list_bound(page.text.size())) << page.title;
         EXPECT_LE(analysis.source_page.size(), generated_page_bound(page.text.size())) << page.title;

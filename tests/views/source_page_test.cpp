@@ -1,5 +1,8 @@
 #include "views/source_page.h"
 
+#include "views/pages_in_memory.h"
+#include "views/served_page.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -90,6 +93,47 @@ TEST(SourcePage, LinksFileNames)
     };
     for (const SourcePageCase& c : cases)
         EXPECT_EQ(build_source_page(c.page_text, c.references).html, c.expected) << c.title;
+}
+
+// The listing after the page's own style sheet.
+std::string served_listing(std::string_view served_text, const PageReferences& references)
+{
+    const std::string page = build_served_page(served_text, references).html;
+    const std::size_t style_end = page.find("</style>");
+    return style_end == std::string::npos ? "no style: " + page : page.substr(style_end + 8);
+}
+
+TEST(ServedPage, NumbersEachLineAndLinksAsTheSourcePage)
+{
+    const Reference logo{"http://h/pics/logo.gif", "logo.gif"};
+    const std::vector<SourcePageCase> cases = {
+        {"every kind of line end ends one line", "a<b\r\nc\rd\ne", {}, "<l></l>a&lt;b\n<l></l>c\n<l></l>d\n<l></l>e"},
+        {"the last line end starts no line", "<!DOCTYPE html>\n", {}, "<l></l>&lt;!DOCTYPE html>"},
+        {"blank lines are numbered", "a\r\n\r\nb", {}, "<l></l>a\n<l></l>\n<l></l>b"},
+        {"empty document", "", {}, ""},
+        {"linked where the name stands whole", "<img src='pics/logo.gif'>\nlogo.gifs", {kNoEntries, {logo}},
+         "<l></l>&lt;img src='pics/<a href='http://h/pics/logo.gif'>logo.gif</a>'>\n<l></l>logo.gifs"},
+    };
+    for (const SourcePageCase& c : cases)
+        EXPECT_EQ(served_listing(c.page_text, c.references), c.expected) << c.title;
+
+    const std::string page = build_served_page(std::string(12345, '\n'), {}).html;
+    EXPECT_NE(page.find("padding-left:6ch"), std::string::npos) << "room for the widest number";
+}
+
+TEST(ServedPage, ScansTheServedTextAndCountsTheImagesOnlyOneSideNames)
+{
+    const PagesInMemory pages;
+    const ReferenceList rendered = {{"http://h/dir/new.gif", "new.gif"}, {"http://h/dir/both.gif", "both.gif"}};
+    const ServedPageWrite write = write_served_page(
+        pages, "<img src=old.gif>\r\n<img src=both.gif><img src=more.gif>", "http://h/dir/page.html", rendered);
+    EXPECT_TRUE(write.written.ok());
+    EXPECT_EQ(write.difference, (ImageNamesDifference{1, 2}));
+    EXPECT_EQ(image_difference_summary(write.difference),
+              "Images: 1 only in the page as rendered, 2 only in the page as served");
+    EXPECT_EQ(image_difference_summary({}), "");
+    const std::string& listing = pages.text_of(WorkFile::Served);
+    EXPECT_NE(listing.find("<a href='http://h/dir/old.gif'>old.gif</a>"), std::string::npos) << listing;
 }
 
 }

@@ -40,6 +40,7 @@ TEST(WorkFiles, NamesAndPaths)
         {WorkFile::CheckImages, "checkImages.txt"},
         {WorkFile::CheckImagesClean, "checkImagesClean.txt"},
         {WorkFile::ImagePage, "imagepage.html"},
+        {WorkFile::Served, "served.htm"},
     };
     const WorkFiles files("/program");
     for (const auto& [file, name] : cases) {
@@ -168,7 +169,7 @@ TEST(WorkFiles, RemoveLeftoversTakesOnlyTheProgramsOwnTemporaryFiles)
     EXPECT_TRUE(files.remove_leftovers().empty());
 
     std::vector<std::string> expected = {"browser.txt", "checkImages.txt", "checkImagesClean.txt", "imagepage.html",
-                                         "images.htm", ".quillet-tmp-folder", ".quillet-tmp-link", "source.htm"};
+                                         "images.htm", ".quillet-tmp-folder", ".quillet-tmp-link", "served.htm", "source.htm"};
     expected.insert(expected.end(), kept.begin(), kept.end());
     std::ranges::sort(expected);
     EXPECT_EQ(names_in(directory.path()), expected);
