@@ -211,6 +211,7 @@ ImageDetails BuildImageDetails(const NamedImages& rendered, const std::optional<
         add_named(builder, *served, true);
         builder.count_left_out(served->left_out);
     }
+    builder.count_left_out(engine.left_out);
     for (const auto& element : engine.elements)
         add_element(builder, element);
     for (const auto& background : engine.backgrounds)

@@ -46,6 +46,7 @@ struct EngineImageFacts {
     std::vector<LoadedResource> resources;
     std::vector<ImageElementFacts> elements;
     std::vector<ComputedBackground> backgrounds;
+    std::size_t left_out = 0; // past the bounds of the engine's record and of the read
 };
 
 // Whether the served HTML names an image, only the page as it stands now, or neither.
