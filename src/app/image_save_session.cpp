@@ -45,12 +45,29 @@ void ImageSaveSession::show_save_images_dialog()
         m_status_bar.set_panel_text(1, "The page has no images to save");
         return;
     }
+    m_chosen_addresses = image_addresses();
+    show_folder_dialog("Save All Images", m_window);
+}
+
+void ImageSaveSession::show_save_images_dialog(std::vector<std::string> addresses, Gtk::Window& parent)
+{
+    if (addresses.empty()) {
+        m_status_bar.set_panel_text(1, "No images are selected to save");
+        return;
+    }
+    m_chosen_addresses = std::move(addresses);
+    show_folder_dialog("Save Selected Images", parent);
+}
+
+void ImageSaveSession::show_folder_dialog(const std::string& title, Gtk::Window& parent)
+{
     if (!m_dialog) {
-        m_dialog = Gtk::FileChooserNative::create("Save All Images", m_window, Gtk::FileChooser::Action::SELECT_FOLDER,
-                                                  "_Save", "");
+        m_dialog = Gtk::FileChooserNative::create(title, m_window, Gtk::FileChooser::Action::SELECT_FOLDER, "_Save", "");
         m_dialog->set_modal(true);
         m_dialog->signal_response().connect(sigc::mem_fun(*this, &ImageSaveSession::on_save_images_dialog_response));
     }
+    m_dialog->set_title(title);
+    m_dialog->set_transient_for(parent);
     m_dialog->show();
 }
 
@@ -61,18 +78,26 @@ void ImageSaveSession::on_save_images_dialog_response(int response)
         return;
     const Glib::RefPtr<Gio::File> folder = m_dialog->get_file();
     if (folder && !folder->get_path().empty())
-        save_all_images(folder->get_path());
+        save_images(folder->get_path(), std::move(m_chosen_addresses), m_dialog->get_title().raw());
 }
 
 void ImageSaveSession::save_all_images(const std::filesystem::path& folder)
 {
+    save_images(folder, image_addresses(), "Save All Images");
+}
+
+void ImageSaveSession::save_images(const std::filesystem::path& folder, std::vector<std::string> addresses,
+                                   std::string name)
+{
     if (saving())
         return;
-    m_saver = std::make_unique<ImageSaver>(m_session, image_addresses(), folder);
+    m_save_name = std::move(name);
+    const std::size_t total = addresses.size();
+    m_saver = std::make_unique<ImageSaver>(m_session, addresses, folder);
     m_saver->progress().connect(sigc::mem_fun(*this, &ImageSaveSession::on_progress));
     m_saver->finished().connect(sigc::mem_fun(*this, &ImageSaveSession::on_finished));
     m_actions.set_enabled(action::kSaveImages, false);
-    on_progress(0, m_references.image_tags.size());
+    on_progress(0, total);
     m_saver->start();
     m_saving_changed.emit();
 }
@@ -98,7 +123,7 @@ void ImageSaveSession::on_finished(const ImageSaver::Summary& summary)
     m_progress_bar.set_value(0.0);
     m_progress_bar.set_max_value(m_browser_progress.maximum());
     m_progress_bar.set_value(m_browser_progress.value());
-    std::string text = summary.cancelled != 0 ? "Save All Images cancelled: " : "Save All Images: ";
+    std::string text = m_save_name + (summary.cancelled != 0 ? " cancelled: " : ": ");
     text += std::to_string(summary.saved) + " saved, " + std::to_string(summary.failed) + " failed";
     if (summary.cancelled != 0)
         text += ", " + std::to_string(summary.cancelled) + " not saved";

@@ -123,6 +123,7 @@ void Form1::Form_Load()
     wb(kImagesView).add_context_menu_item("Copy All Image Addresses",
                                           [this] { activate_action(action::kCopyImageAddresses); });
     wb(kImagesView).add_context_menu_item("Save All Images...", [this] { activate_action(action::kSaveImages); });
+    wb(kImagesView).add_context_menu_item("Image Details...", [this] { activate_action(action::kImageDetails); });
     SetIcon(*this, "AAA", IconScope::WindowAndOwner);
     const BrandIdentity& identity = brand_identity();
     m_controls.cmdWebsite.set_caption(website_button_caption(identity));

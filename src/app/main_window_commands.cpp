@@ -74,6 +74,10 @@ const std::vector<WindowCommand>& window_commands()
          .run = [](Form1& window) { window.cmdWebsite_Click(); },
          .menu_entry = MenuEntry{Menu::View, "Website"}, // captioned with the website's address on load
          .button = &Controls::cmdWebsite},
+        {.action = action::kImageDetails,
+         .run = [](Form1& window) { window.show_image_details(); },
+         .menu_entry = MenuEntry{Menu::View, "Image Details..."},
+         .keys = {"<Control>i"}},
         {.action = action::kToolsAdd,
          .run = [](Form1& window) { window.m_tools_menu.add(); },
          .menu_entry = MenuEntry{Menu::Tools, "Add program to IE Tools Menu"}},

@@ -39,6 +39,7 @@ inline constexpr const char* kZoomOut = "win.zoom-out";
 inline constexpr const char* kZoomReset = "win.zoom-reset";
 inline constexpr const char* kCopyImageAddresses = "win.copy-image-addresses";
 inline constexpr const char* kSaveImages = "win.save-images"; // offered while no save runs
+inline constexpr const char* kImageDetails = "win.image-details";
 
 // "win.view(1)": the action with its view index.
 std::string view(int index);

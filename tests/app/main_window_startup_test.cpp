@@ -257,7 +257,7 @@ TEST_F(MainWindowStartup, OffersEveryMenuItemInOrderAllEnabled)
     const std::vector<std::pair<Menu, std::vector<std::string>>> menus{
         {Menu::File, {"Open", "Exit"}},
         {Menu::Go, {"Back", "Forward", "Stop", "Refresh", "Back a Directory", "Send Page to Browser Tab"}},
-        {Menu::View, {"Browser", "Source Code", "Images", brand_identity().WebsiteAddress}},
+        {Menu::View, {"Browser", "Source Code", "Images", brand_identity().WebsiteAddress, "Image Details..."}},
         {Menu::Tools, {"Add program to IE Tools Menu", "Remove Program from IE Tools Menu"}},
         {Menu::Help, {"View Help"}},
         {Menu::About, {"About this software"}},
