@@ -97,9 +97,13 @@ public:
     {
         for (auto& row : m_details.rows) {
             const RowFacts& facts = facts_of(row);
+            // An element that names the address itself explains its showing; otherwise the engine
+            // chose the candidate.
+            const bool chosen = facts.shown_by_element &&
+                                std::none_of(facts.sources.begin(), facts.sources.end(),
+                                             [](const Source& s) { return !s.candidate && s.label == "img"; });
             for (const Source& source : facts.sources)
-                row.sources.push_back(source.candidate && facts.shown_by_element ? source.label + " (shown)"
-                                                                                  : source.label);
+                row.sources.push_back(source.candidate && chosen ? source.label + " (shown)" : source.label);
             row.origin = facts.named_served     ? ImageOrigin::Served
                          : facts.named_rendered ? ImageOrigin::Added
                                                 : ImageOrigin::Neither;

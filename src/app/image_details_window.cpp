@@ -31,6 +31,32 @@ std::string figures_text(const ImageDetailsRow& row)
     return text;
 }
 
+// Wide enough for what a column usually holds; the user can widen each.
+int column_width(ImageColumn column)
+{
+    switch (column) {
+    case ImageColumn::Address:
+        return 200;
+    case ImageColumn::Source:
+        return 170;
+    case ImageColumn::Notes:
+        return 240;
+    case ImageColumn::Origin:
+        return 110;
+    case ImageColumn::Type:
+    case ImageColumn::AlternateText:
+        return 100;
+    case ImageColumn::NaturalSize:
+    case ImageColumn::ShownAt:
+        return 85;
+    case ImageColumn::Loaded:
+        return 70;
+    case ImageColumn::Size:
+        return 50;
+    }
+    return 100;
+}
+
 const ImageDetailsRow* row_at(const Glib::RefPtr<Gio::ListModel>& model, unsigned position)
 {
     const auto item = std::dynamic_pointer_cast<ImageRowItem>(model->get_object(position));
@@ -49,7 +75,7 @@ ImageDetailsWindow::ImageDetailsWindow(platform::WebSession& session, platform::
     , m_preview(session, platform::ViewContent::GeneratedFiles, &browser)
 {
     set_title("Image Details");
-    set_default_size(1000, 560);
+    set_default_size(1280, 640);
     m_box.set_margin(8);
 
     m_filter_entry.set_property("placeholder-text", Glib::ustring("Filter by address or note"));
@@ -78,13 +104,13 @@ ImageDetailsWindow::ImageDetailsWindow(platform::WebSession& session, platform::
     m_paned.set_start_child(m_scroller);
 
     m_preview.set_Silent(true);
-    m_preview.widget().set_size_request(260, 220);
+    m_preview.widget().set_size_request(200, 200);
     m_preview.widget().set_vexpand(true);
     m_preview_box.append(m_preview.widget());
     m_figures.set_xalign(0.0);
     m_figures.set_wrap(true);
     m_figures.set_selectable(true);
-    m_figures.set_max_width_chars(36);
+    m_figures.set_max_width_chars(28);
     m_preview_box.append(m_figures);
     m_paned.set_end_child(m_preview_box);
     m_paned.set_resize_end_child(false);
@@ -102,7 +128,7 @@ void ImageDetailsWindow::add_columns()
             Gtk::ColumnViewColumn::create(std::string(image_column_title(column)), image_column_factory(column));
         view_column->set_sorter(ImageColumnSorter::create(column));
         view_column->set_resizable(true);
-        view_column->set_expand(column == ImageColumn::Address || column == ImageColumn::Notes);
+        view_column->set_fixed_width(column_width(column));
         m_table.append_column(view_column);
     }
 }
@@ -196,7 +222,7 @@ void ImageDetailsWindow::show_preview()
 {
     const auto rows = selected_rows();
     if (rows.empty()) {
-        m_figures.set_text("");
+        m_figures.set_text("Select an image to see it here.");
         return;
     }
     m_figures.set_text(figures_text(*rows.front()));

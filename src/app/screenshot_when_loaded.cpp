@@ -36,7 +36,14 @@ void ScreenshotWhenLoaded::on_home_page_loaded()
     case ScreenshotWindow::ImageDetails: {
         ImageDetailsWindow& details = m_window.show_image_details();
         m_pictured = &details;
-        m_loaded = details.rebuilt().connect(sigc::mem_fun(*this, &ScreenshotWhenLoaded::wait_to_settle));
+        // The window lists the page, then shows its first frame, before it can be pictured.
+        m_loaded = details.rebuilt().connect([this, &details] {
+            m_loaded.disconnect();
+            details.add_tick_callback([this](const Glib::RefPtr<Gdk::FrameClock>&) {
+                wait_to_settle();
+                return false;
+            });
+        });
         break;
     }
     }

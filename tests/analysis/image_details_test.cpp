@@ -58,13 +58,14 @@ ImageElementFacts img(std::string url, unsigned natural, unsigned shown, std::op
 INSTANTIATE_TEST_SUITE_P(Table, ImageDetailsRows, testing::Values(
     ImageDetailsCase{"ChosenCandidateMarkedShownOneRowPerAddress",
         "<picture><source srcset='h.webp 1x, h2.webp 2x'><img src=h.jpg alt=Hero width=9 height=9></picture>"
-        "<img src=h.jpg alt=Again>",
+        "<img src=h.jpg alt=Again><img src=h2.webp alt=Small>",
         "<picture><source srcset='h.webp 1x, h2.webp 2x'><img src=h.jpg alt=Hero width=9 height=9></picture>",
         {{loaded("h.webp", "image/webp", 5000), loaded("x.js", "text/javascript", 10)},
-         {img("h.webp", 100, 100, "Hero")}, {}},
+         {img("h.webp", 100, 100, "Hero"), img("h2.webp", 50, 20, "Small")}, {}},
         "http://example.com/h.webp\tpicture source 1x (shown)\tserved\tyes (200)\timage/webp\t5,000\t100 x 100"
         "\t100 x 100\tHero\t\n"
-        "http://example.com/h2.webp\tpicture source 2x\tserved\tno\t\t\t\tnot shown\t\t\n"
+        "http://example.com/h2.webp\tpicture source 2x; img\tserved\tno\t\t\t50 x 50\t20 x 20\tSmall"
+        "\tshown at less than half its natural width\n"
         "http://example.com/h.jpg\timg\tserved\tno\t\t\t\tnot shown\t\t\n"},
     ImageDetailsCase{"AddedByScriptAndLoadedByStyleSheet",
         "<div id=x><img src=added.png></div>",
