@@ -75,6 +75,7 @@ ImageDetailsWindow::ImageDetailsWindow(platform::WebSession& session, platform::
     , m_preview(session, platform::ViewContent::GeneratedFiles, &browser)
 {
     set_title("Image Details");
+    set_hide_on_close(true); // kept for the next View > "Image Details...", with its sorting and filter
     set_default_size(1280, 640);
     m_box.set_margin(8);
 
