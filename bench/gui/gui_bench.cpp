@@ -112,6 +112,8 @@ private:
     sigc::connection m_connection;
 };
 
+void let_the_engine_settle();
+
 struct WindowLoad {
     double view_0 = 0;
     double to_source_code = 0; // from view 0's load finished to the Source Code view's listing shown
@@ -128,6 +130,12 @@ bool listing_shown(platform::WebView& view)
                == "true";
     });
 }
+
+struct ImageDetailsTimes {
+    double ready_after_load = 0; // the window open while the page loads
+    double open_to_listed = 0;   // the window opened on the loaded page
+    std::size_t rows = 0;
+};
 
 class MeasuredWindow {
 public:
@@ -161,6 +169,41 @@ public:
             fail("the Images view never finished for " + address);
         load.trace = m_trace;
         return load;
+    }
+
+    // The Image Details window's rows for `address`: made after its load while the window is open,
+    // and made when it is opened on the page loaded.
+    ImageDetailsTimes image_details(const std::string& address)
+    {
+        ImageDetailsWindow& details = m_window.show_image_details();
+        int rebuilds = 0;
+        Clock::time_point rebuilt;
+        sigc::connection counting = details.rebuilt().connect([&] {
+            ++rebuilds;
+            rebuilt = Clock::now();
+        });
+        if (!pump_until([&] { return rebuilds > 0; }))
+            fail("the Image Details window never listed the page");
+        Clock::time_point finished;
+        sigc::connection timing = m_window.wb(kBrowserView).DownloadComplete().connect([&] { finished = Clock::now(); });
+        rebuilds = 0;
+        m_window.wb(kBrowserView).Navigate(address);
+        if (!pump_until([&] { return rebuilds > 0 && finished != Clock::time_point(); }) ||
+            !m_source_code.wait_for_next() || !m_images.wait_for_next())
+            fail("the Image Details window never listed " + address);
+        ImageDetailsTimes times{std::chrono::duration<double>(rebuilt - finished).count(), 0, details.shown_rows().size()};
+        details.hide();
+        let_the_engine_settle();
+        rebuilds = 0;
+        const auto opened = Clock::now();
+        m_window.show_image_details();
+        if (!pump_until([&] { return rebuilds > 0; }))
+            fail("the Image Details window never listed " + address + " again");
+        times.open_to_listed = seconds_since(opened);
+        details.hide();
+        counting.disconnect();
+        timing.disconnect();
+        return times;
     }
 
 private:
@@ -248,6 +291,20 @@ void measure_page_loads(const std::vector<BenchPage>& pages, const LoopbackServe
     }
 }
 
+void measure_image_details(const LoopbackServer& server, MeasuredWindow& window)
+{
+    std::printf("\nImage Details of the generated 1 MB page, best of %d (s): ready after the Browser load finished"
+                " | opened on the loaded page | rows\n", kRounds);
+    ImageDetailsTimes best{1e9, 1e9, 0};
+    for (int round = 0; round < kRounds; ++round) {
+        let_the_engine_settle();
+        const ImageDetailsTimes times = window.image_details(server.address("generated-1.html"));
+        best = {std::min(best.ready_after_load, times.ready_after_load), std::min(best.open_to_listed, times.open_to_listed),
+                times.rows};
+    }
+    std::printf("  %6.3f | %6.3f | %zu\n", best.ready_after_load, best.open_to_listed, best.rows);
+}
+
 void measure_start_up(const LoopbackServer& server, const fs::path& program_folder, ViewSize bare_size)
 {
     const std::string address = server.address("generated-1.html");
@@ -287,6 +344,7 @@ int main(int argc, char** argv)
     ProgramSettings(brand_identity().ProductTitle).set_home_page(server.address("home.html"));
     MeasuredWindow window(environment.program_dir());
     measure_start_up(server, platform::program_directory(), window.browser_view_size());
+    measure_image_details(server, window);
     measure_page_loads(pages, server, window);
     return 0;
 }

@@ -45,14 +45,29 @@ void ImageSaveSession::show_save_images_dialog()
         m_status_bar.set_panel_text(1, "The page has no images to save");
         return;
     }
+    m_chosen_addresses = image_addresses();
+    show_folder_dialog("Save All Images", m_window);
+}
+
+void ImageSaveSession::show_save_images_dialog(std::vector<std::string> addresses, Gtk::Window& parent)
+{
+    if (addresses.empty()) {
+        m_status_bar.set_panel_text(1, "No images are selected to save");
+        return;
+    }
+    m_chosen_addresses = std::move(addresses);
+    show_folder_dialog("Save Selected Images", parent);
+}
+
+void ImageSaveSession::show_folder_dialog(const std::string& title, Gtk::Window& parent)
+{
     if (!m_dialog) {
-        m_dialog = Gtk::FileChooserNative::create("Save All Images", m_window, Gtk::FileChooser::Action::SELECT_FOLDER,
-                                                  "_Save", "");
+        m_dialog = Gtk::FileChooserNative::create(title, m_window, Gtk::FileChooser::Action::SELECT_FOLDER, "_Save", "");
         m_dialog->set_modal(true);
         m_dialog->signal_response().connect(sigc::mem_fun(*this, &ImageSaveSession::on_save_images_dialog_response));
     }
-    // The folder is asked for the images shown now, whatever the view shows by the answer.
-    m_addresses_to_save = image_addresses();
+    m_dialog->set_title(title);
+    m_dialog->set_transient_for(parent);
     m_dialog->show();
 }
 
@@ -63,18 +78,20 @@ void ImageSaveSession::on_save_images_dialog_response(int response)
         return;
     const Glib::RefPtr<Gio::File> folder = m_dialog->get_file();
     if (folder && !folder->get_path().empty())
-        start_saving(folder->get_path(), std::move(m_addresses_to_save));
+        save_images(folder->get_path(), std::move(m_chosen_addresses), m_dialog->get_title().raw());
 }
 
 void ImageSaveSession::save_all_images(const std::filesystem::path& folder)
 {
-    start_saving(folder, image_addresses());
+    save_images(folder, image_addresses(), "Save All Images");
 }
 
-void ImageSaveSession::start_saving(const std::filesystem::path& folder, std::vector<std::string> addresses)
+void ImageSaveSession::save_images(const std::filesystem::path& folder, std::vector<std::string> addresses,
+                                   std::string name)
 {
     if (saving())
         return;
+    m_save_name = std::move(name);
     const std::size_t total = addresses.size();
     m_saver = std::make_unique<ImageSaver>(m_session, std::move(addresses), folder);
     m_saver->progress().connect(sigc::mem_fun(*this, &ImageSaveSession::on_progress));
@@ -106,7 +123,7 @@ void ImageSaveSession::on_finished(const ImageSaver::Summary& summary)
     m_progress_bar.set_value(0.0);
     m_progress_bar.set_max_value(m_browser_progress.maximum());
     m_progress_bar.set_value(m_browser_progress.value());
-    std::string text = summary.cancelled != 0 ? "Save All Images cancelled: " : "Save All Images: ";
+    std::string text = m_save_name + (summary.cancelled != 0 ? " cancelled: " : ": ");
     text += std::to_string(summary.saved) + " saved, " + std::to_string(summary.failed) + " failed";
     if (summary.cancelled != 0)
         text += ", " + std::to_string(summary.cancelled) + " not saved";

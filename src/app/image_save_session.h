@@ -30,6 +30,9 @@ public:
 
     void copy_image_addresses();
     void show_save_images_dialog();
+    // Save Selected Images of another window: the folder dialog over `parent`, then the save of
+    // `addresses` as Save All Images saves its list.
+    void show_save_images_dialog(std::vector<std::string> addresses, Gtk::Window& parent);
     // Saves every image of the Images view's list into `folder`, with a manifest. The status bar
     // tells how it ended.
     void save_all_images(const std::filesystem::path& folder);
@@ -41,8 +44,9 @@ public:
 
 private:
     std::vector<std::string> image_addresses() const;
+    void show_folder_dialog(const std::string& title, Gtk::Window& parent);
     void on_save_images_dialog_response(int response);
-    void start_saving(const std::filesystem::path& folder, std::vector<std::string> addresses);
+    void save_images(const std::filesystem::path& folder, std::vector<std::string> addresses, std::string name);
     void on_progress(std::size_t ended, std::size_t total);
     void on_finished(const ImageSaver::Summary& summary);
 
@@ -54,7 +58,8 @@ private:
     const ProgressBarState& m_browser_progress;
     WindowActions& m_actions;
     Glib::RefPtr<Gtk::FileChooserNative> m_dialog; // made on first use, keeps its folder
-    std::vector<std::string> m_addresses_to_save;  // the list shown when the dialog opened
+    std::vector<std::string> m_chosen_addresses; // what the open dialog saves
+    std::string m_save_name; // as the status bar names the save that runs
     std::unique_ptr<ImageSaver> m_saver; // the last save, kept until the next one starts
     sigc::signal<void()> m_saving_changed;
 };

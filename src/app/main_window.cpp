@@ -137,6 +137,7 @@ void Form1::Form_Load()
             listing == SourceListing::AsServed ? "Source as Served" : "Source as Rendered", [this, listing] {
                 activate_action(action::kSourceListing, Glib::Variant<int>::create(static_cast<int>(listing)));
             });
+    wb(kImagesView).add_context_menu_item("Image Details...", [this] { activate_action(action::kImageDetails); });
     SetIcon(*this, "AAA", IconScope::WindowAndOwner);
     const BrandIdentity& identity = brand_identity();
     m_controls.cmdWebsite.set_caption(website_button_caption(identity));

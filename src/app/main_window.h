@@ -3,6 +3,7 @@
 #include "analysis/reference_list.h"
 #include "app/client_area.h"
 #include "app/find_controller.h"
+#include "app/image_details_window.h"
 #include "app/image_save_session.h"
 #include "app/layout_controls.h"
 #include "app/main_window_controls.h"
@@ -70,6 +71,9 @@ public:
     // What "Save All Images..." does with the folder the user chose.
     void save_all_images(const std::filesystem::path& folder);
     bool saving_images() const { return m_image_saving.saving(); }
+
+    // View > "Image Details...": opens the window, or brings it up, and lists the page again.
+    ImageDetailsWindow& show_image_details();
 
 private:
     friend const std::vector<WindowCommand>& window_commands();
@@ -145,6 +149,7 @@ private:
     std::unique_ptr<Gtk::Window> m_splash;
     std::unique_ptr<Form8> m_help_window;
     std::unique_ptr<frmAbout> m_about_window;
+    std::unique_ptr<ImageDetailsWindow> m_image_details; // made on first use
 };
 
 }

@@ -90,6 +90,20 @@ void Form1::mnuAboutItem_Click()
     show_modeless(*m_about_window);
 }
 
+ImageDetailsWindow& Form1::show_image_details()
+{
+    if (!m_image_details) {
+        m_image_details = std::make_unique<ImageDetailsWindow>(
+            m_session, wb(kBrowserView), m_image_saving, [this](const std::string& address) {
+                wb(kBrowserView).Navigate(address);
+                SelectView(kBrowserView);
+            });
+        m_image_details->set_transient_for(*this);
+    }
+    m_image_details->open();
+    return *m_image_details;
+}
+
 void Form1::cmdWebsite_Click()
 {
     WebTarget = "Website";

@@ -21,6 +21,7 @@ bool Form1::on_close_request()
 void Form1::Form_Unload()
 {
     m_help_window.reset();
+    m_image_details.reset();
     m_splash.reset();
     m_navigation.cmdStop_Click();
     // A launcher shown from the About window gets its second: the program then ends when its last

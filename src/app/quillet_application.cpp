@@ -60,8 +60,9 @@ void QuilletApplication::show_main_window()
     prepare_main_window();
     m_application->add_window(*m_main_window);
     if (m_options.screenshot_file)
-        m_screenshot = std::make_unique<ScreenshotWhenLoaded>(
-            *m_main_window, *m_options.screenshot_file, [this](int exit_status) { on_screenshot_done(exit_status); });
+        m_screenshot = std::make_unique<ScreenshotWhenLoaded>(*m_main_window, m_options.screenshot_window,
+                                                              *m_options.screenshot_file,
+                                                              [this](int exit_status) { on_screenshot_done(exit_status); });
     m_main_window->adopt_splash(std::move(m_splash));
     m_main_window->present();
     // A screenshot run pictures the main window alone, then ends.

@@ -16,9 +16,9 @@ constexpr unsigned kLoadTimeoutSeconds = 60;
 
 }
 
-ScreenshotWhenLoaded::ScreenshotWhenLoaded(Form1& window, std::filesystem::path file,
+ScreenshotWhenLoaded::ScreenshotWhenLoaded(Form1& window, ScreenshotWindow pictured, std::filesystem::path file,
                                            std::function<void(int exit_status)> done)
-    : m_window(window), m_file(std::move(file)), m_done(std::move(done))
+    : m_window(window), m_pictured(&window), m_pictured_window(pictured), m_file(std::move(file)), m_done(std::move(done))
 {
     m_loaded = m_window.wb(kBrowserView).DownloadComplete().connect(
         sigc::mem_fun(*this, &ScreenshotWhenLoaded::on_home_page_loaded));
@@ -29,12 +29,35 @@ ScreenshotWhenLoaded::ScreenshotWhenLoaded(Form1& window, std::filesystem::path 
 void ScreenshotWhenLoaded::on_home_page_loaded()
 {
     m_loaded.disconnect();
+    switch (m_pictured_window) {
+    case ScreenshotWindow::Main:
+        wait_to_settle();
+        break;
+    case ScreenshotWindow::ImageDetails: {
+        ImageDetailsWindow& details = m_window.show_image_details();
+        m_pictured = &details;
+        // The window lists the page, then shows its first frame, before it can be pictured.
+        m_loaded = details.rebuilt().connect([this, &details] {
+            m_loaded.disconnect();
+            details.add_tick_callback([this](const Glib::RefPtr<Gdk::FrameClock>&) {
+                wait_to_settle();
+                return false;
+            });
+        });
+        break;
+    }
+    }
+}
+
+void ScreenshotWhenLoaded::wait_to_settle()
+{
+    m_loaded.disconnect();
     Glib::signal_timeout().connect(sigc::mem_fun(*this, &ScreenshotWhenLoaded::on_settled), kSettleMilliseconds);
 }
 
 bool ScreenshotWhenLoaded::on_settled()
 {
-    const std::string error = platform::save_widget_png(m_window, m_file);
+    const std::string error = platform::save_widget_png(*m_pictured, m_file);
     if (!error.empty())
         std::cerr << "quillet: cannot save the screenshot: " << error << '\n';
     finish(error.empty() ? 0 : 1);

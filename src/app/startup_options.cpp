@@ -12,16 +12,27 @@ namespace quillet {
 namespace {
 
 constexpr std::string_view kScreenshotOption = "--screenshot";
+constexpr std::string_view kScreenshotOfOption = "--screenshot-of";
+constexpr std::string_view kUsage = "usage: quillet [--screenshot FILE [--screenshot-of main|image-details]] [--] [ADDRESS-OR-FILE]";
 
-// The option's value, from "--screenshot FILE" (taking the next argument) or "--screenshot=FILE";
+// The value of `option`, from "OPTION VALUE" (taking the next argument) or "OPTION=VALUE";
 // std::nullopt when `argument` is something else.
-std::optional<std::string_view> screenshot_value(int& index, int argc, const char* const* argv)
+std::optional<std::string_view> option_value(std::string_view option, int& index, int argc, const char* const* argv)
 {
     const std::string_view argument = argv[index];
-    if (argument == kScreenshotOption)
+    if (argument == option)
         return index + 1 < argc ? std::string_view(argv[++index]) : std::string_view();
-    if (argument.starts_with(kScreenshotOption) && argument.substr(kScreenshotOption.size()).starts_with('='))
-        return argument.substr(kScreenshotOption.size() + 1);
+    if (argument.starts_with(option) && argument.substr(option.size()).starts_with('='))
+        return argument.substr(option.size() + 1);
+    return std::nullopt;
+}
+
+std::optional<ScreenshotWindow> screenshot_window_named(std::string_view name)
+{
+    if (name == "main")
+        return ScreenshotWindow::Main;
+    if (name == "image-details")
+        return ScreenshotWindow::ImageDetails;
     return std::nullopt;
 }
 
@@ -59,17 +70,25 @@ StartupOptions read_startup_options(int argc, const char* const* argv)
                 options.error = "a script address cannot be opened: '" + std::string(argument) + "'";
         } else if (argument == "--") {
             options_ended = true;
-        } else if (const std::optional<std::string_view> screenshot = screenshot_value(index, argc, argv)) {
+        } else if (const std::optional<std::string_view> screenshot =
+                       option_value(kScreenshotOption, index, argc, argv)) {
             if (screenshot->empty())
                 options.error = "--screenshot needs the name of the PNG file to write";
             else
                 options.screenshot_file = std::filesystem::path(*screenshot);
+        } else if (const std::optional<std::string_view> window = option_value(kScreenshotOfOption, index, argc, argv)) {
+            if (const std::optional<ScreenshotWindow> named = screenshot_window_named(*window))
+                options.screenshot_window = *named;
+            else
+                options.error = "--screenshot-of takes main or image-details, not '" + std::string(*window) + "'";
         } else {
             options.error = "unknown option " + std::string(argument);
         }
     }
+    if (options.error.empty() && options.screenshot_window != ScreenshotWindow::Main && !options.screenshot_file)
+        options.error = "--screenshot-of needs --screenshot FILE";
     if (!options.error.empty())
-        options.error += "\nusage: quillet [--screenshot FILE] [--] [ADDRESS-OR-FILE]";
+        options.error += "\n" + std::string(kUsage);
     return options;
 }
 

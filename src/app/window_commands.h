@@ -42,6 +42,7 @@ inline constexpr const char* kSaveImages = "win.save-images"; // offered while n
 inline constexpr const char* kSourceListing = "win.source-listing"; // a choice: 0 as rendered, 1 as served
 inline constexpr const char* kSourceAsRendered = "win.source-listing(0)";
 inline constexpr const char* kSourceAsServed = "win.source-listing(1)";
+inline constexpr const char* kImageDetails = "win.image-details";
 
 // "win.view(1)": the action with its view index.
 std::string view(int index);

@@ -77,6 +77,7 @@ WebView::Impl::Impl(WebSession& session, ViewContent content, WebView* process_p
     connect_find_events(*this);
     connect_request_handlers(*this);
     connect_context_menu(*this);
+    connect_resource_events(*this);
 }
 
 WebView::Impl::~Impl()

@@ -11,6 +11,10 @@
 
 typedef struct _GCancellable GCancellable;
 
+namespace quillet {
+struct EngineImageFacts;
+}
+
 namespace quillet::platform {
 
 // What all views of one window share: the network session (cookies, cache) and the web context,
@@ -88,6 +92,11 @@ public:
     // engine read it in, as UTF-8; none when the view shows no page or the engine kept no copy. A
     // cancelled read (through `cancellable`) never calls `done`.
     void read_served_page(GCancellable* cancellable, std::function<void(std::optional<std::string>)> done);
+    // Reads what the engine knows of the page's images: the resources it loaded for the page, and,
+    // through a script of ours in a world of its own (the page's scripts neither see nor change
+    // it), each image element's current source and sizes, the background images computed for each
+    // element and the images of same-origin frames. A cancelled read never calls `done`.
+    void read_image_facts(GCancellable* cancellable, std::function<void(EngineImageFacts)> done);
 
     // The hovered link's address while the pointer is over a link, otherwise the load status
     // ("Opening <address>...", "Done", or the engine's error text).

@@ -55,6 +55,7 @@ void on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer data)
     switch (event) {
     case WEBKIT_LOAD_STARTED:
         impl.refused_response.reset(); // the answer to this load is still to come
+        impl.resource_log.clear();
         impl.tracker.started(impl.address());
         break;
     case WEBKIT_LOAD_REDIRECTED:

@@ -10,8 +10,14 @@
 #include <giomm/simpleaction.h>
 #include <webkit/webkit.h>
 
+#include <cstddef>
 #include <optional>
+#include <unordered_map>
 #include <vector>
+
+namespace quillet {
+struct LoadedResource;
+}
 
 namespace quillet::platform {
 
@@ -23,6 +29,20 @@ struct WebSession::Impl {
 struct ContextMenuItem {
     std::string label;
     Glib::RefPtr<Gio::SimpleAction> action;
+};
+
+// The resources the engine loads for the page shown, from its main frame's last load on.
+struct ResourceLog {
+    struct Entry {
+        GObjectPtr<WebKitWebResource> resource;
+        bool failed = false;
+    };
+    std::vector<Entry> entries;
+    std::unordered_map<WebKitWebResource*, std::size_t> index;
+    std::size_t left_out = 0;
+    std::vector<SignalConnection> connections; // each entry's "failed"
+
+    void clear() { *this = {}; }
 };
 
 struct WebView::Impl {
@@ -51,6 +71,7 @@ struct WebView::Impl {
     // reports its end.
     std::optional<std::string> refused_response;
     std::vector<ContextMenuItem> context_menu_items;
+    ResourceLog resource_log;
 
     // Declared last, so the handlers are disconnected before anything they use goes away.
     std::vector<SignalConnection> connections;
@@ -64,6 +85,10 @@ inline WebView::Impl& impl_of(gpointer data)
 
 // The handlers of the engine's load, progress, title and pointer signals (web_view_events.cpp).
 void connect_load_events(WebView::Impl& impl);
+
+// The handler that keeps the resource log, and what the log holds now (web_view_resources.cpp).
+void connect_resource_events(WebView::Impl& impl);
+std::vector<LoadedResource> loaded_resources(const WebView::Impl& impl);
 
 // The handlers of the engine's find controller (web_view_page_tools.cpp).
 void connect_find_events(WebView::Impl& impl);

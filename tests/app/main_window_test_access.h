@@ -8,6 +8,8 @@ namespace quillet {
 class MainWindowTestAccess {
 public:
     static MainWindowControls& controls(Form1& window) { return window.m_controls; }
+    // Once View > "Image Details..." has opened it.
+    static ImageDetailsWindow* image_details(Form1& window) { return window.m_image_details.get(); }
 };
 
 namespace test {
@@ -15,6 +17,11 @@ namespace test {
 inline MainWindowControls& controls(Form1& window)
 {
     return MainWindowTestAccess::controls(window);
+}
+
+inline ImageDetailsWindow* image_details(Form1& window)
+{
+    return MainWindowTestAccess::image_details(window);
 }
 
 }

@@ -69,5 +69,24 @@ TEST(ProgramScreenshot, ShowsTheMainWindowWithItsHomePage)
     std::cout << "Screenshot of the main window: " << screenshot.string() << '\n';
 }
 
+// The README's picture of the Image Details window is taken this way, over the same page.
+TEST(ProgramScreenshot, ShowsTheImageDetailsWindowOfAPage)
+{
+    const test::TempDirectory directory;
+    const std::filesystem::path program = test::copy_built_program(directory.path() / "program");
+    const std::filesystem::path screenshot = QUILLET_IMAGE_DETAILS_SCREENSHOT_FILE;
+    std::filesystem::remove(screenshot);
+
+    const std::string command = "timeout 120 '" + program.string() + "' --screenshot '" + screenshot.string() +
+                                "' --screenshot-of image-details '" + QUILLET_IMAGE_DETAILS_PAGE + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    const Picture picture = read_png(screenshot);
+    EXPECT_GE(picture.width, 1000);
+    EXPECT_GE(picture.height, 500);
+    EXPECT_GT(picture.distinct_colours(), 20U) << "a blank picture";
+    std::cout << "Screenshot of the Image Details window: " << screenshot.string() << '\n';
+}
+
 }
 }

@@ -27,6 +27,7 @@ struct OptionsCase {
     std::string screenshot_file;
     std::string start_page;
     bool error;
+    ScreenshotWindow window = ScreenshotWindow::Main;
 };
 
 // Names each case after its command line.
@@ -46,6 +47,7 @@ TEST_P(StartupOptionsFromCommandLine, ReadTheScreenshotOptionAndOnePage)
     EXPECT_EQ(options.screenshot_file.value_or("").string(), GetParam().screenshot_file);
     EXPECT_EQ(options.start_page, GetParam().start_page);
     EXPECT_EQ(!options.error.empty(), GetParam().error) << options.error;
+    EXPECT_EQ(options.screenshot_window, GetParam().window);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,6 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
                     OptionsCase{{"/srv/missing page.html"}, "", "file:///srv/missing%20page.html", false},
                     OptionsCase{{"example.org", "--screenshot", "s.png"}, "s.png", "http://example.org", false},
                     OptionsCase{{"--", "-odd.example"}, "", "http://-odd.example", false},
+                    OptionsCase{{"--screenshot", "s.png", "--screenshot-of", "image-details"}, "s.png", "", false,
+                                ScreenshotWindow::ImageDetails},
+                    OptionsCase{{"--screenshot-of=main", "--screenshot=s.png"}, "s.png", "", false},
+                    OptionsCase{{"--screenshot-of=image-details"}, "", "", true, ScreenshotWindow::ImageDetails},
+                    OptionsCase{{"--screenshot=s.png", "--screenshot-of", "images"}, "s.png", "", true},
                     OptionsCase{{"--screenshot"}, "", "", true},
                     OptionsCase{{"--screenshot="}, "", "", true},
                     OptionsCase{{"--screenshots", "x"}, "", "", true},
