@@ -65,6 +65,10 @@ public:
     // leaves the shown view as it is.
     void open_local_file(const std::filesystem::path& path);
 
+    // Whether the generated views still wait for a run for the page shown, and when that changes.
+    bool page_views_rebuilding() const { return m_page_view_driver.rebuilding(); }
+    sigc::signal<void()>& page_views_rebuilding_changed() { return m_page_view_driver.rebuilding_changed(); }
+
     // The scanners' lists for the page the generated views show.
     const PageReferences& page_references() const { return m_page_references; }
 

@@ -31,7 +31,7 @@ void ScreenshotWhenLoaded::on_home_page_loaded()
     m_loaded.disconnect();
     switch (m_pictured_window) {
     case ScreenshotWindow::Main:
-        wait_to_settle();
+        wait_for_page_views();
         break;
     case ScreenshotWindow::ImageDetails: {
         ImageDetailsWindow& details = m_window.show_image_details();
@@ -47,6 +47,19 @@ void ScreenshotWhenLoaded::on_home_page_loaded()
         break;
     }
     }
+}
+
+// A picture of the window is of all its views: the generated ones have loaded the page's files.
+void ScreenshotWhenLoaded::wait_for_page_views()
+{
+    if (!m_window.page_views_rebuilding()) {
+        wait_to_settle();
+        return;
+    }
+    m_loaded = m_window.page_views_rebuilding_changed().connect([this] {
+        if (!m_window.page_views_rebuilding())
+            wait_to_settle();
+    });
 }
 
 void ScreenshotWhenLoaded::wait_to_settle()

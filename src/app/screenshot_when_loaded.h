@@ -10,8 +10,8 @@
 
 namespace quillet {
 
-// Saves a PNG picture of the main window once its "Browser" view has finished loading the home page
-// and has had a moment to paint (or of its Image Details window, once that has listed the page),
+// Saves a PNG picture of the main window once its "Browser" view has finished loading the home page,
+// its generated views have loaded the page's files and it has had a moment to paint (or of its Image Details window, once that has listed the page),
 // then reports the exit status: 0 when the file was written, 1 (with a message on standard error)
 // when it could not be, or when the page never finished loading.
 class ScreenshotWhenLoaded : public sigc::trackable {
@@ -21,6 +21,7 @@ public:
 
 private:
     void on_home_page_loaded();
+    void wait_for_page_views();
     void wait_to_settle();
     bool on_settled();
     bool on_timed_out();

@@ -31,7 +31,8 @@ void on_resource_load_started(WebKitWebView*, WebKitWebResource* resource, WebKi
 
 LoadedResource loaded_resource(const ResourceLog::Entry& entry)
 {
-    LoadedResource loaded{to_string(webkit_web_resource_get_uri(entry.resource.get()))};
+    LoadedResource loaded;
+    loaded.url = to_string(webkit_web_resource_get_uri(entry.resource.get()));
     loaded.failed = entry.failed;
     if (WebKitURIResponse* response = webkit_web_resource_get_response(entry.resource.get())) {
         loaded.mime_type = to_string(webkit_uri_response_get_mime_type(response));
