@@ -76,6 +76,11 @@ void load_website_launcher(LauncherDisplay display)
     g_loaded_launcher->present();
 }
 
+bool website_launcher_loaded()
+{
+    return g_loaded_launcher != nullptr;
+}
+
 bool website_launcher_visible()
 {
     return g_loaded_launcher && g_loaded_launcher->get_visible();

@@ -15,7 +15,8 @@ enum class LauncherDisplay { Hidden, Shown };
 // WebTarget as the caller set it. A shown launcher keeps the program running until it unloads.
 void load_website_launcher(LauncherDisplay display);
 
-// Whether the launcher is loaded and shown.
+// Whether the launcher is loaded, and whether it is loaded and shown.
+bool website_launcher_loaded();
 bool website_launcher_visible();
 
 }

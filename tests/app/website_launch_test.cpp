@@ -36,6 +36,9 @@ protected:
         WebTarget.clear();
     }
 
+    // A launcher still loaded would swallow the next test's request.
+    void TearDown() override { EXPECT_TRUE(test::pump_until([] { return !website_launcher_loaded(); }, 5s)); }
+
     bool wait_for_opened(std::size_t count)
     {
         return test::pump_until([&] { return m_handler.received().size() >= count; });
