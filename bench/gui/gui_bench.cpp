@@ -100,10 +100,11 @@ public:
     }
     ~Completions() { m_connection.disconnect(); }
 
-    bool wait_for_next()
+    bool wait_for_next() { return wait_for(m_count + 1); }
+    // Waits until `count` loads in all have completed, those already completed counting too.
+    bool wait_for(int count)
     {
-        const int wanted = m_count + 1;
-        return pump_until([&] { return m_count >= wanted; });
+        return pump_until([&] { return m_count >= count; });
     }
     int count() const { return m_count; }
 
@@ -187,9 +188,12 @@ public:
         Clock::time_point finished;
         sigc::connection timing = m_window.wb(kBrowserView).DownloadComplete().connect([&] { finished = Clock::now(); });
         rebuilds = 0;
+        const int source_code_loads = m_source_code.count() + 1;
+        const int images_loads = m_images.count() + 1;
         m_window.wb(kBrowserView).Navigate(address);
+        // The generated views may finish before the window's rows, or after.
         if (!pump_until([&] { return rebuilds > 0 && finished != Clock::time_point(); }) ||
-            !m_source_code.wait_for_next() || !m_images.wait_for_next())
+            !m_source_code.wait_for(source_code_loads) || !m_images.wait_for(images_loads))
             fail("the Image Details window never listed " + address);
         ImageDetailsTimes times{std::chrono::duration<double>(rebuilt - finished).count(), 0, details.shown_rows().size()};
         details.hide();
