@@ -8,24 +8,28 @@ namespace quillet {
 // move to the listing's ends.
 inline constexpr const char* kSourceCodeListingScript = R"js(
 (() => {
-    const linesPerBlock = 100;
+    // Small blocks: the engine lays out, on showing the listing, only the few near the top.
+    const linesPerBlock = 25;
     const body = document.body;
     try {
         if (!body)
             return;
+        // The line ends, found first, mark where each block ends; a range moves each run of
+        // lines in one step, which is far quicker than moving its nodes one by one.
+        const lineEnds = body.querySelectorAll(':scope > br');
         const blocks = document.createDocumentFragment();
-        let block = null;
-        let lines = 0;
-        for (let node = body.firstChild; node; node = body.firstChild) {
-            if (!block) {
-                block = blocks.appendChild(document.createElement('div'));
-                block.className = 'listing-block';
-            }
-            block.appendChild(node);
-            if (node.nodeName === 'BR' && ++lines === linesPerBlock) {
-                block = null;
-                lines = 0;
-            }
+        const range = document.createRange();
+        for (let end = linesPerBlock - 1; ; end += linesPerBlock) {
+            range.setStart(body, 0);
+            if (end < lineEnds.length)
+                range.setEndAfter(lineEnds[end]);
+            else
+                range.setEnd(body, body.childNodes.length);
+            if (range.collapsed)
+                break;
+            const block = blocks.appendChild(document.createElement('div'));
+            block.className = 'listing-block';
+            block.appendChild(range.extractContents());
         }
         body.appendChild(blocks);
     } finally {

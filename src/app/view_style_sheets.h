@@ -23,10 +23,10 @@ html:not([data-listing-grouped]) > body {
 .listing-block {
     display: block;
     content-visibility: auto;
-    contain-intrinsic-size: auto 1600px;
+    contain-intrinsic-size: auto 400px;
 }
-/* The top of the listing shows at once, from the first frame on. */
-.listing-block:first-child {
+/* The top of the listing, a screenful, shows at once, from the first frame on. */
+.listing-block:nth-child(-n+2) {
     content-visibility: visible;
 }
 )css";
