@@ -27,6 +27,7 @@ void ImageDetailsReading::start(std::function<void(ImageDetails)> done)
         m_cancellable->cancel();
     m_cancellable = Gio::Cancellable::create();
     m_done = std::move(done);
+    m_start = std::chrono::steady_clock::now();
     m_view.read_page(m_cancellable->gobj(), [this](platform::PageContent page) { page_read(std::move(page)); });
 }
 
@@ -46,6 +47,7 @@ void ImageDetailsReading::served_page_read(std::optional<std::string> served)
 
 void ImageDetailsReading::image_facts_read(EngineImageFacts facts)
 {
+    platform::trace_step("image facts read", std::chrono::steady_clock::now() - m_start);
     const auto start = std::chrono::steady_clock::now();
     std::optional<NamedImages> served;
     if (m_served_text)

@@ -5,6 +5,7 @@
 
 #include <giomm/cancellable.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,6 +33,7 @@ private:
     platform::WebView& m_view;
     Glib::RefPtr<Gio::Cancellable> m_cancellable; // set while a read runs
     std::function<void(ImageDetails)> m_done;
+    std::chrono::steady_clock::time_point m_start;
     std::string m_base_address;
     std::string m_page_text;
     std::optional<std::string> m_served_text;

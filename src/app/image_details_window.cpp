@@ -1,5 +1,7 @@
 #include "app/image_details_window.h"
 
+#include "platform/trace.h"
+
 #include <gdkmm/clipboard.h>
 #include <gtkmm/columnviewcolumn.h>
 #include <gtkmm/stringlist.h>
@@ -163,8 +165,10 @@ void ImageDetailsWindow::refresh()
 
 void ImageDetailsWindow::show_details(ImageDetails details)
 {
+    const auto start = std::chrono::steady_clock::now();
     m_details = std::make_shared<const ImageDetails>(std::move(details));
     m_filtered->set_model(image_row_store(m_details));
+    platform::trace_step("image rows shown", std::chrono::steady_clock::now() - start);
     show_status();
     show_preview();
     m_rebuilt.emit();
