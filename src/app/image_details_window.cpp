@@ -68,12 +68,12 @@ const ImageDetailsRow* row_at(const Glib::RefPtr<Gio::ListModel>& model, unsigne
 }
 
 ImageDetailsWindow::ImageDetailsWindow(platform::WebSession& session, platform::WebView& browser,
-                                       ImageSaveSession& image_saving,
+                                       PageViewDriver& driver, ImageSaveSession& image_saving,
                                        std::function<void(const std::string&)> open_in_browser)
     : m_browser(browser)
     , m_image_saving(image_saving)
     , m_open_in_browser(std::move(open_in_browser))
-    , m_reading(browser)
+    , m_reading(browser, driver)
     , m_preview(session, platform::ViewContent::GeneratedFiles, &browser)
 {
     set_title("Image Details");
@@ -154,18 +154,26 @@ void ImageDetailsWindow::connect_signals()
 void ImageDetailsWindow::open()
 {
     present();
-    refresh();
+    read(ImageDetailsReading::Texts::Kept);
 }
 
 void ImageDetailsWindow::refresh()
 {
-    m_reading.start([this](ImageDetails details) { show_details(std::move(details)); });
+    read(ImageDetailsReading::Texts::Fresh);
+}
+
+void ImageDetailsWindow::read(ImageDetailsReading::Texts texts)
+{
+    m_reading.start(texts, [this](std::string address, ImageDetails details) {
+        show_details(std::move(address), std::move(details));
+    });
     show_status();
 }
 
-void ImageDetailsWindow::show_details(ImageDetails details)
+void ImageDetailsWindow::show_details(std::string address, ImageDetails details)
 {
     const auto start = std::chrono::steady_clock::now();
+    m_details_address = std::move(address);
     m_details = std::make_shared<const ImageDetails>(std::move(details));
     m_filtered->set_model(image_row_store(m_details));
     platform::trace_step("image rows shown", std::chrono::steady_clock::now() - start);
@@ -178,7 +186,7 @@ void ImageDetailsWindow::show_status()
 {
     std::string text;
     if (m_details) {
-        text = std::to_string(m_details->rows.size()) + " images of " + m_browser.LocationURL();
+        text = std::to_string(m_details->rows.size()) + " images of " + m_details_address;
         if (m_details->left_out > 0)
             text += "; " + std::to_string(m_details->left_out) + " more left out";
     }
@@ -262,7 +270,8 @@ void ImageDetailsWindow::on_save_clicked()
     m_image_saving.show_save_images_dialog(selected_addresses(), *this);
 }
 
-// Only an open window reads the page: a hidden one reads it again when it is opened.
+// Only an open window reads the page: a hidden one reads it again when it is opened. The page-view
+// driver, connected before any window, has begun reading the page's texts for this load by now.
 void ImageDetailsWindow::on_browser_load_finished()
 {
     if (get_visible())
