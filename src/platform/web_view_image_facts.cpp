@@ -29,6 +29,51 @@ constexpr const char* kImageFactsScript = R"js((() => {
     }
     }
   };
+  // Computing the style of every element costs more than the rest of the read; only those that a
+  // rule, an inline style or a background attribute may give a background image need it. A sheet
+  // whose rules cannot be read (another origin's), or a background set by an animation, leaves
+  // every element to look at.
+  const setsBackground = (style) => {
+    const image = style.backgroundImage;
+    return image ? image != 'none' && image != 'initial' : /background[^;]*var\(/i.test(style.cssText);
+  };
+  const backgroundCandidates = (doc) => {
+    const selectors = ['[style]', '[background]'];
+    let everyElement = false;
+    const visitRules = (rules) => {
+      for (const rule of rules) {
+        if (rule.styleSheet)
+          visitSheet(rule.styleSheet);
+        else if (rule.style && setsBackground(rule.style)) {
+          if (rule.selectorText)
+            selectors.push(rule.selectorText);
+          else
+            everyElement = true;
+        }
+        if (rule.cssRules)
+          visitRules(rule.cssRules);
+      }
+    };
+    const visitSheet = (sheet) => {
+      let rules = null;
+      try { rules = sheet.cssRules; } catch (error) { }
+      if (rules)
+        visitRules(rules);
+      else
+        everyElement = true;
+    };
+    for (const sheet of doc.styleSheets)
+      visitSheet(sheet);
+    for (const sheet of doc.adoptedStyleSheets || [])
+      visitSheet(sheet);
+    if (everyElement)
+      return doc.querySelectorAll('*');
+    // A selector the engine styles by but cannot query (one of a pseudo-element) would fail the
+    // whole list; an empty fragment tells it without a walk of the document.
+    const fragment = doc.createDocumentFragment();
+    const queryable = (s) => { try { fragment.querySelector(s); return true; } catch (error) { return false; } };
+    return doc.querySelectorAll(selectors.filter(queryable).join(', '));
+  };
   const read = (doc, inFrame) => {
     for (const e of doc.querySelectorAll('img, input, video[poster], svg image')) {
       const url = source(e);
@@ -42,7 +87,7 @@ constexpr const char* kImageFactsScript = R"js((() => {
         e.hasAttribute('width') && e.hasAttribute('height'), lazy.some((a) => e.hasAttribute(a)), inFrame]);
     }
     const view = doc.defaultView;
-    for (const e of doc.querySelectorAll('*')) {
+    for (const e of backgroundCandidates(doc)) {
       const image = view.getComputedStyle(e).backgroundImage;
       if (!image || image == 'none')
         continue;

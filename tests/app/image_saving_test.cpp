@@ -279,10 +279,12 @@ constexpr const char* kPlaceholderGif = "data:image/gif;base64,R0lGODlhAQABAIAAA
 TEST_F(ImageSaving, ImageDetailsListEveryImageThePageShowsWithWhatIsWrongWithIt)
 {
     for (const char* path : {"/hero.svg", "/hero-2x.svg", "/fallback.svg", "/noalt.svg", "/lazy.svg", "/bg.svg",
-                             "/svg-image.svg", "/button.svg", "/in-frame.svg", "/added.svg"})
+                             "/svg-image.svg", "/button.svg", "/in-frame.svg", "/added.svg", "/band.svg"})
         m_server.serve(path, "image/svg+xml", svg_of_size(40, 20));
     m_server.serve("/big.bmp", "image/bmp", bmp_of_size(400, 200));
-    m_server.serve("/style.css", "text/css", ".hero { width: 10px; height: 10px; background-image: url(/bg.svg) }");
+    m_server.serve("/style.css", "text/css",
+                   ".hero { width: 10px; height: 10px; background-image: url(/bg.svg) }"
+                   "@media screen { p.band { background: url(/band.svg) no-repeat } }");
     m_server.serve("/frame.html", "text/html", "<img src='/in-frame.svg' alt=F width=40 height=20>");
     const std::string page = serve_page("/details.html", "Details",
         "<link rel=stylesheet href=/style.css>"
@@ -291,7 +293,7 @@ TEST_F(ImageSaving, ImageDetailsListEveryImageThePageShowsWithWhatIsWrongWithIt)
         "<img src='" + std::string(kPlaceholderGif) + "' data-src=/lazy.svg alt=Lazy width=20 height=20>"
         "<div class=hero></div><svg width=30 height=30><image href=/svg-image.svg width=30 height=30 /></svg>"
         "<input type=image src=/button.svg alt=Go><iframe src=/frame.html width=100 height=60></iframe>"
-        "<a href='/linked.jpg'>picture</a><p id=spot></p>"
+        "<a href='/linked.jpg'>picture</a><p class=band>band</p><p id=spot></p>"
         "<script>const added = document.createElement('img'); added.src = '/added.svg'; added.alt = 'Added';"
         "document.getElementById('spot').appendChild(added);</script>");
     window().activate_action(action::kImageDetails);
@@ -306,7 +308,7 @@ TEST_F(ImageSaving, ImageDetailsListEveryImageThePageShowsWithWhatIsWrongWithIt)
     std::vector<const ImageDetailsRow*> all;
     for (const ImageDetailsRow* row : details->shown_rows())
         all.push_back(row);
-    EXPECT_EQ(details->status_text(), "13 images of " + page) << image_rows_text(all);
+    EXPECT_EQ(details->status_text(), "14 images of " + page) << image_rows_text(all);
 
     std::map<std::string, const ImageDetailsRow*> rows;
     for (const ImageDetailsRow* row : details->shown_rows())
@@ -329,6 +331,7 @@ TEST_F(ImageSaving, ImageDetailsListEveryImageThePageShowsWithWhatIsWrongWithIt)
         {kPlaceholderGif, "img", "served", "yes (200)", "1 x 1", "20 x 20", "placeholder for a lazy source"},
         {"/lazy.svg", "lazy", "served", "no", "", "not shown", ""},
         {"/bg.svg", "CSS background div.hero", "neither", "yes (200)", "", "not shown", ""},
+        {"/band.svg", "CSS background p.band", "neither", "yes (200)", "", "not shown", ""},
         {"/svg-image.svg", "SVG image", "served", "yes (200)", "", "30 x 30", ""},
         {"/button.svg", "input image", "served", "yes (200)", "", "40 x 20", ""},
         {"/in-frame.svg", "frame", "neither", "yes (200)", "40 x 20", "40 x 20", ""},
