@@ -4,6 +4,7 @@
 #include <gtkmm/listitem.h>
 #include <gtkmm/signallistitemfactory.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace quillet {
@@ -21,6 +22,38 @@ Gtk::Ordering ordering(int order)
     return order < 0 ? Gtk::Ordering::SMALLER : (order > 0 ? Gtk::Ordering::LARGER : Gtk::Ordering::EQUAL);
 }
 
+// One column's text of the row its item points at, also after the item is pointed at another.
+class ImageCell : public Gtk::Label {
+public:
+    explicit ImageCell(ImageColumn column)
+        : m_column(column)
+    {
+        set_xalign(0.0);
+        set_ellipsize(column == ImageColumn::Address ? Pango::EllipsizeMode::MIDDLE : Pango::EllipsizeMode::END);
+        set_max_width_chars(column == ImageColumn::Address || column == ImageColumn::Notes ? 48 : 24);
+    }
+
+    void bind(Glib::RefPtr<ImageRowItem> item)
+    {
+        m_item = std::move(item);
+        m_row_changed = m_item->row_changed().connect(sigc::mem_fun(*this, &ImageCell::show_row));
+        show_row();
+    }
+
+    void unbind()
+    {
+        m_row_changed.disconnect();
+        m_item.reset();
+    }
+
+private:
+    void show_row() { set_text(image_column_text(m_item->row(), m_column)); }
+
+    ImageColumn m_column;
+    Glib::RefPtr<ImageRowItem> m_item;
+    sigc::connection m_row_changed;
+};
+
 }
 
 ImageRowItem::ImageRowItem(std::shared_ptr<const ImageDetails> details, std::size_t index)
@@ -35,15 +68,28 @@ Glib::RefPtr<ImageRowItem> ImageRowItem::create(std::shared_ptr<const ImageDetai
     return Glib::make_refptr_for_instance(new ImageRowItem(std::move(details), index));
 }
 
-Glib::RefPtr<Gio::ListStore<ImageRowItem>> image_row_store(const std::shared_ptr<const ImageDetails>& details)
+void ImageRowItem::set_row(std::shared_ptr<const ImageDetails> details, std::size_t index)
 {
-    auto store = Gio::ListStore<ImageRowItem>::create();
+    m_details = std::move(details);
+    m_index = index;
+    m_row_changed.emit();
+}
+
+// One splice, so that the models over the store filter and sort the rows once.
+void show_image_rows(Gio::ListStore<ImageRowItem>& store, const std::shared_ptr<const ImageDetails>& details)
+{
+    const std::size_t kept = std::min<std::size_t>(store.get_n_items(), details->rows.size());
     std::vector<Glib::RefPtr<ImageRowItem>> items;
     items.reserve(details->rows.size());
-    for (std::size_t index = 0; index < details->rows.size(); ++index)
-        items.push_back(ImageRowItem::create(details, index));
-    store->splice(0, 0, items);
-    return store;
+    for (std::size_t index = 0; index < details->rows.size(); ++index) {
+        if (index < kept) {
+            items.push_back(store.get_item(static_cast<guint>(index)));
+            items.back()->set_row(details, index);
+        } else {
+            items.push_back(ImageRowItem::create(details, index));
+        }
+    }
+    store.splice(0, store.get_n_items(), items);
 }
 
 ImageColumnSorter::ImageColumnSorter(ImageColumn column)
@@ -95,17 +141,16 @@ Glib::RefPtr<Gtk::ListItemFactory> image_column_factory(ImageColumn column)
 {
     auto factory = Gtk::SignalListItemFactory::create();
     factory->signal_setup().connect([column](const Glib::RefPtr<Gtk::ListItem>& item) {
-        auto* label = Gtk::make_managed<Gtk::Label>();
-        label->set_xalign(0.0);
-        label->set_ellipsize(column == ImageColumn::Address ? Pango::EllipsizeMode::MIDDLE : Pango::EllipsizeMode::END);
-        label->set_max_width_chars(column == ImageColumn::Address || column == ImageColumn::Notes ? 48 : 24);
-        item->set_child(*label);
+        item->set_child(*Gtk::make_managed<ImageCell>(column));
     });
-    factory->signal_bind().connect([column](const Glib::RefPtr<Gtk::ListItem>& item) {
-        auto* label = dynamic_cast<Gtk::Label*>(item->get_child());
-        const auto row = std::dynamic_pointer_cast<ImageRowItem>(item->get_item());
-        if (label && row)
-            label->set_text(image_column_text(row->row(), column));
+    factory->signal_bind().connect([](const Glib::RefPtr<Gtk::ListItem>& item) {
+        auto* cell = dynamic_cast<ImageCell*>(item->get_child());
+        if (auto row = std::dynamic_pointer_cast<ImageRowItem>(item->get_item()); cell && row)
+            cell->bind(std::move(row));
+    });
+    factory->signal_unbind().connect([](const Glib::RefPtr<Gtk::ListItem>& item) {
+        if (auto* cell = dynamic_cast<ImageCell*>(item->get_child()))
+            cell->unbind();
     });
     return factory;
 }

@@ -6,6 +6,7 @@
 #include <gtkmm/filter.h>
 #include <gtkmm/listitemfactory.h>
 #include <gtkmm/sorter.h>
+#include <sigc++/signal.h>
 
 #include <cstddef>
 #include <memory>
@@ -18,6 +19,9 @@ class ImageRowItem : public Glib::Object {
 public:
     static Glib::RefPtr<ImageRowItem> create(std::shared_ptr<const ImageDetails> details, std::size_t index);
     const ImageDetailsRow& row() const { return m_details->rows[m_index]; }
+    // Points the item at another row; the cells bound to it show that one at once.
+    void set_row(std::shared_ptr<const ImageDetails> details, std::size_t index);
+    sigc::signal<void()>& row_changed() { return m_row_changed; }
 
 protected:
     ImageRowItem(std::shared_ptr<const ImageDetails> details, std::size_t index);
@@ -25,10 +29,13 @@ protected:
 private:
     std::shared_ptr<const ImageDetails> m_details;
     std::size_t m_index;
+    sigc::signal<void()> m_row_changed;
 };
 
-// The items of one page's details, in their order.
-Glib::RefPtr<Gio::ListStore<ImageRowItem>> image_row_store(const std::shared_ptr<const ImageDetails>& details);
+// Makes `store` hold the rows of `details`, in their order. The items it has are kept for the
+// rows at their positions: a table keeps the cells it made for an item, where a new item costs
+// it new ones (some two hundred rows of them).
+void show_image_rows(Gio::ListStore<ImageRowItem>& store, const std::shared_ptr<const ImageDetails>& details);
 
 // Orders rows by one column.
 class ImageColumnSorter : public Gtk::Sorter {

@@ -97,7 +97,7 @@ ImageDetailsWindow::ImageDetailsWindow(platform::WebSession& session, platform::
     m_box.append(m_status);
 
     add_columns();
-    m_filtered = Gtk::FilterListModel::create(Gio::ListStore<ImageRowItem>::create(), m_filter);
+    m_filtered = Gtk::FilterListModel::create(m_store, m_filter);
     m_sorted = Gtk::SortListModel::create(m_filtered, m_table.get_sorter());
     m_selection = Gtk::MultiSelection::create(m_sorted);
     m_table.set_model(m_selection);
@@ -175,7 +175,7 @@ void ImageDetailsWindow::show_details(std::string address, ImageDetails details)
     const auto start = std::chrono::steady_clock::now();
     m_details_address = std::move(address);
     m_details = std::make_shared<const ImageDetails>(std::move(details));
-    m_filtered->set_model(image_row_store(m_details));
+    show_image_rows(*m_store, m_details);
     platform::trace_step("image rows shown", std::chrono::steady_clock::now() - start);
     show_status();
     show_preview();

@@ -89,6 +89,7 @@ private:
     platform::WebView m_preview;
     Gtk::Label m_figures;
 
+    Glib::RefPtr<Gio::ListStore<ImageRowItem>> m_store = Gio::ListStore<ImageRowItem>::create();
     Glib::RefPtr<ImageRowFilter> m_filter = ImageRowFilter::create();
     Glib::RefPtr<Gtk::FilterListModel> m_filtered;
     Glib::RefPtr<Gtk::SortListModel> m_sorted;
