@@ -22,38 +22,6 @@ Gtk::Ordering ordering(int order)
     return order < 0 ? Gtk::Ordering::SMALLER : (order > 0 ? Gtk::Ordering::LARGER : Gtk::Ordering::EQUAL);
 }
 
-// One column's text of the row its item points at, also after the item is pointed at another.
-class ImageCell : public Gtk::Label {
-public:
-    explicit ImageCell(ImageColumn column)
-        : m_column(column)
-    {
-        set_xalign(0.0);
-        set_ellipsize(column == ImageColumn::Address ? Pango::EllipsizeMode::MIDDLE : Pango::EllipsizeMode::END);
-        set_max_width_chars(column == ImageColumn::Address || column == ImageColumn::Notes ? 48 : 24);
-    }
-
-    void bind(Glib::RefPtr<ImageRowItem> item)
-    {
-        m_item = std::move(item);
-        m_row_changed = m_item->row_changed().connect(sigc::mem_fun(*this, &ImageCell::show_row));
-        show_row();
-    }
-
-    void unbind()
-    {
-        m_row_changed.disconnect();
-        m_item.reset();
-    }
-
-private:
-    void show_row() { set_text(image_column_text(m_item->row(), m_column)); }
-
-    ImageColumn m_column;
-    Glib::RefPtr<ImageRowItem> m_item;
-    sigc::connection m_row_changed;
-};
-
 }
 
 ImageRowItem::ImageRowItem(std::shared_ptr<const ImageDetails> details, std::size_t index)
@@ -72,7 +40,6 @@ void ImageRowItem::set_row(std::shared_ptr<const ImageDetails> details, std::siz
 {
     m_details = std::move(details);
     m_index = index;
-    m_row_changed.emit();
 }
 
 // One splice, so that the models over the store filter and sort the rows once.
@@ -141,16 +108,17 @@ Glib::RefPtr<Gtk::ListItemFactory> image_column_factory(ImageColumn column)
 {
     auto factory = Gtk::SignalListItemFactory::create();
     factory->signal_setup().connect([column](const Glib::RefPtr<Gtk::ListItem>& item) {
-        item->set_child(*Gtk::make_managed<ImageCell>(column));
+        auto* label = Gtk::make_managed<Gtk::Label>();
+        label->set_xalign(0.0);
+        label->set_ellipsize(column == ImageColumn::Address ? Pango::EllipsizeMode::MIDDLE : Pango::EllipsizeMode::END);
+        label->set_max_width_chars(column == ImageColumn::Address || column == ImageColumn::Notes ? 48 : 24);
+        item->set_child(*label);
     });
-    factory->signal_bind().connect([](const Glib::RefPtr<Gtk::ListItem>& item) {
-        auto* cell = dynamic_cast<ImageCell*>(item->get_child());
-        if (auto row = std::dynamic_pointer_cast<ImageRowItem>(item->get_item()); cell && row)
-            cell->bind(std::move(row));
-    });
-    factory->signal_unbind().connect([](const Glib::RefPtr<Gtk::ListItem>& item) {
-        if (auto* cell = dynamic_cast<ImageCell*>(item->get_child()))
-            cell->unbind();
+    factory->signal_bind().connect([column](const Glib::RefPtr<Gtk::ListItem>& item) {
+        auto* label = dynamic_cast<Gtk::Label*>(item->get_child());
+        const auto row = std::dynamic_pointer_cast<ImageRowItem>(item->get_item());
+        if (label && row)
+            label->set_text(image_column_text(row->row(), column));
     });
     return factory;
 }

@@ -6,7 +6,6 @@
 #include <gtkmm/filter.h>
 #include <gtkmm/listitemfactory.h>
 #include <gtkmm/sorter.h>
-#include <sigc++/signal.h>
 
 #include <cstddef>
 #include <memory>
@@ -19,9 +18,9 @@ class ImageRowItem : public Glib::Object {
 public:
     static Glib::RefPtr<ImageRowItem> create(std::shared_ptr<const ImageDetails> details, std::size_t index);
     const ImageDetailsRow& row() const { return m_details->rows[m_index]; }
-    // Points the item at another row; the cells bound to it show that one at once.
+    // Points the item at another row; a table shows the change once the item's place in its model
+    // is changed, binding the item's cells again.
     void set_row(std::shared_ptr<const ImageDetails> details, std::size_t index);
-    sigc::signal<void()>& row_changed() { return m_row_changed; }
 
 protected:
     ImageRowItem(std::shared_ptr<const ImageDetails> details, std::size_t index);
@@ -29,12 +28,11 @@ protected:
 private:
     std::shared_ptr<const ImageDetails> m_details;
     std::size_t m_index;
-    sigc::signal<void()> m_row_changed;
 };
 
 // Makes `store` hold the rows of `details`, in their order. The items it has are kept for the
-// rows at their positions: a table keeps the cells it made for an item, where a new item costs
-// it new ones (some two hundred rows of them).
+// rows at their positions: a table binds again the cells it made for an item that goes and comes
+// back, where a new item costs it new cells (some two hundred rows of them).
 void show_image_rows(Gio::ListStore<ImageRowItem>& store, const std::shared_ptr<const ImageDetails>& details);
 
 // Orders rows by one column.
