@@ -301,7 +301,7 @@ TEST_F(ImageSaving, ImageDetailsListEveryImageThePageShowsWithWhatIsWrongWithIt)
     const std::string page = serve_page("/details.html", "Details",
         "<link rel=stylesheet href=/style.css>"
         "<picture><source srcset='/hero.svg 1x, /hero-2x.svg 2x'><img src=/fallback.svg alt=Hero width=40 height=20>"
-        "</picture><img src=/big.bmp alt=Big width=50 height=25><img src=/noalt.svg>"
+        "</picture><img src=/big.bmp alt='Big 50%25&#x1f;' width=50 height=25><img src=/noalt.svg>"
         "<img src='" + std::string(kPlaceholderGif) + "' data-src=/lazy.svg alt=Lazy width=20 height=20>"
         "<div class=hero></div><svg width=30 height=30><image href=/svg-image.svg width=30 height=30 /></svg>"
         "<input type=image src=/button.svg alt=Go><iframe src=/frame.html width=100 height=60></iframe>"
@@ -370,6 +370,7 @@ TEST_F(ImageSaving, ImageDetailsListEveryImageThePageShowsWithWhatIsWrongWithIt)
         }
     }
     EXPECT_EQ(column("/style.css", ImageColumn::Source), "(no row)");
+    EXPECT_EQ(column("/big.bmp", ImageColumn::AlternateText), "Big 50%25\x1f"); // as the engine tells it
 
     details->copy_rows();
     const std::optional<std::string> copied = clipboard_text_seen_by_another_client(*details);
