@@ -41,7 +41,9 @@ void RunTraceRecorder::on_message(const char*, int, const char* message, void* r
         || take(text, "image page", trace.image_page) || take(text, "source page", trace.source_page)
         || take(text, "reset of the scratch files", trace.reset)
         || take(text, "Source Code view loaded", trace.source_code_loaded)
-        || take(text, "Images view loaded", trace.images_loaded);
+        || take(text, "Images view loaded", trace.images_loaded)
+        || take(text, "image facts read", trace.image_facts_read) || take(text, "image details", trace.image_details)
+        || take(text, "image rows shown", trace.image_rows_shown);
 }
 
 }

@@ -11,6 +11,11 @@ struct RunTrace {
     double reset = 0;
     double source_code_loaded = 0; // from the generated views' navigation on
     double images_loaded = 0;
+    // The Image Details window's read: the engine's image facts from the read's start, the rows
+    // made of the three reads, and the table given them.
+    double image_facts_read = 0;
+    double image_details = 0;
+    double image_rows_shown = 0;
 
     double analysis_and_files() const { return scanners + image_page + source_page + reset; }
 };

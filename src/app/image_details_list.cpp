@@ -4,6 +4,7 @@
 #include <gtkmm/listitem.h>
 #include <gtkmm/signallistitemfactory.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace quillet {
@@ -35,15 +36,27 @@ Glib::RefPtr<ImageRowItem> ImageRowItem::create(std::shared_ptr<const ImageDetai
     return Glib::make_refptr_for_instance(new ImageRowItem(std::move(details), index));
 }
 
-Glib::RefPtr<Gio::ListStore<ImageRowItem>> image_row_store(const std::shared_ptr<const ImageDetails>& details)
+void ImageRowItem::set_row(std::shared_ptr<const ImageDetails> details, std::size_t index)
 {
-    auto store = Gio::ListStore<ImageRowItem>::create();
+    m_details = std::move(details);
+    m_index = index;
+}
+
+// One splice, so that the models over the store filter and sort the rows once.
+void show_image_rows(Gio::ListStore<ImageRowItem>& store, const std::shared_ptr<const ImageDetails>& details)
+{
+    const std::size_t kept = std::min<std::size_t>(store.get_n_items(), details->rows.size());
     std::vector<Glib::RefPtr<ImageRowItem>> items;
     items.reserve(details->rows.size());
-    for (std::size_t index = 0; index < details->rows.size(); ++index)
-        items.push_back(ImageRowItem::create(details, index));
-    store->splice(0, 0, items);
-    return store;
+    for (std::size_t index = 0; index < details->rows.size(); ++index) {
+        if (index < kept) {
+            items.push_back(store.get_item(static_cast<guint>(index)));
+            items.back()->set_row(details, index);
+        } else {
+            items.push_back(ImageRowItem::create(details, index));
+        }
+    }
+    store.splice(0, store.get_n_items(), items);
 }
 
 ImageColumnSorter::ImageColumnSorter(ImageColumn column)

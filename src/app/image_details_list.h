@@ -18,6 +18,9 @@ class ImageRowItem : public Glib::Object {
 public:
     static Glib::RefPtr<ImageRowItem> create(std::shared_ptr<const ImageDetails> details, std::size_t index);
     const ImageDetailsRow& row() const { return m_details->rows[m_index]; }
+    // Points the item at another row; a table shows the change once the item's place in its model
+    // is changed, binding the item's cells again.
+    void set_row(std::shared_ptr<const ImageDetails> details, std::size_t index);
 
 protected:
     ImageRowItem(std::shared_ptr<const ImageDetails> details, std::size_t index);
@@ -27,8 +30,10 @@ private:
     std::size_t m_index;
 };
 
-// The items of one page's details, in their order.
-Glib::RefPtr<Gio::ListStore<ImageRowItem>> image_row_store(const std::shared_ptr<const ImageDetails>& details);
+// Makes `store` hold the rows of `details`, in their order. The items it has are kept for the
+// rows at their positions: a table binds again the cells it made for an item that goes and comes
+// back, where a new item costs it new cells (some two hundred rows of them).
+void show_image_rows(Gio::ListStore<ImageRowItem>& store, const std::shared_ptr<const ImageDetails>& details);
 
 // Orders rows by one column.
 class ImageColumnSorter : public Gtk::Sorter {

@@ -1,5 +1,7 @@
 #include "app/image_details_window.h"
 
+#include "platform/trace.h"
+
 #include <gdkmm/clipboard.h>
 #include <gtkmm/columnviewcolumn.h>
 #include <gtkmm/stringlist.h>
@@ -66,12 +68,12 @@ const ImageDetailsRow* row_at(const Glib::RefPtr<Gio::ListModel>& model, unsigne
 }
 
 ImageDetailsWindow::ImageDetailsWindow(platform::WebSession& session, platform::WebView& browser,
-                                       ImageSaveSession& image_saving,
+                                       PageViewDriver& driver, ImageSaveSession& image_saving,
                                        std::function<void(const std::string&)> open_in_browser)
     : m_browser(browser)
     , m_image_saving(image_saving)
     , m_open_in_browser(std::move(open_in_browser))
-    , m_reading(browser)
+    , m_reading(browser, driver)
     , m_preview(session, platform::ViewContent::GeneratedFiles, &browser)
 {
     set_title("Image Details");
@@ -95,7 +97,7 @@ ImageDetailsWindow::ImageDetailsWindow(platform::WebSession& session, platform::
     m_box.append(m_status);
 
     add_columns();
-    m_filtered = Gtk::FilterListModel::create(Gio::ListStore<ImageRowItem>::create(), m_filter);
+    m_filtered = Gtk::FilterListModel::create(m_store, m_filter);
     m_sorted = Gtk::SortListModel::create(m_filtered, m_table.get_sorter());
     m_selection = Gtk::MultiSelection::create(m_sorted);
     m_table.set_model(m_selection);
@@ -152,19 +154,29 @@ void ImageDetailsWindow::connect_signals()
 void ImageDetailsWindow::open()
 {
     present();
-    refresh();
+    read(ImageDetailsReading::Texts::Kept);
 }
 
 void ImageDetailsWindow::refresh()
 {
-    m_reading.start([this](ImageDetails details) { show_details(std::move(details)); });
+    read(ImageDetailsReading::Texts::Fresh);
+}
+
+void ImageDetailsWindow::read(ImageDetailsReading::Texts texts)
+{
+    m_reading.start(texts, [this](std::string address, ImageDetails details) {
+        show_details(std::move(address), std::move(details));
+    });
     show_status();
 }
 
-void ImageDetailsWindow::show_details(ImageDetails details)
+void ImageDetailsWindow::show_details(std::string address, ImageDetails details)
 {
+    const auto start = std::chrono::steady_clock::now();
+    m_details_address = std::move(address);
     m_details = std::make_shared<const ImageDetails>(std::move(details));
-    m_filtered->set_model(image_row_store(m_details));
+    show_image_rows(*m_store, m_details);
+    platform::trace_step("image rows shown", std::chrono::steady_clock::now() - start);
     show_status();
     show_preview();
     m_rebuilt.emit();
@@ -174,7 +186,7 @@ void ImageDetailsWindow::show_status()
 {
     std::string text;
     if (m_details) {
-        text = std::to_string(m_details->rows.size()) + " images of " + m_browser.LocationURL();
+        text = std::to_string(m_details->rows.size()) + " images of " + m_details_address;
         if (m_details->left_out > 0)
             text += "; " + std::to_string(m_details->left_out) + " more left out";
     }
@@ -258,7 +270,8 @@ void ImageDetailsWindow::on_save_clicked()
     m_image_saving.show_save_images_dialog(selected_addresses(), *this);
 }
 
-// Only an open window reads the page: a hidden one reads it again when it is opened.
+// Only an open window reads the page: a hidden one reads it again when it is opened. The page-view
+// driver, connected before any window, has begun reading the page's texts for this load by now.
 void ImageDetailsWindow::on_browser_load_finished()
 {
     if (get_visible())

@@ -33,11 +33,13 @@ namespace quillet {
 class ImageDetailsWindow : public Gtk::Window {
 public:
     // `open_in_browser` loads an address in the "Browser" view and shows it.
-    ImageDetailsWindow(platform::WebSession& session, platform::WebView& browser, ImageSaveSession& image_saving,
-                       std::function<void(const std::string&)> open_in_browser);
+    // The page's texts come from `driver`'s runs for the same view where it has read them.
+    ImageDetailsWindow(platform::WebSession& session, platform::WebView& browser, PageViewDriver& driver,
+                       ImageSaveSession& image_saving, std::function<void(const std::string&)> open_in_browser);
 
-    // Shows the window, or brings it up, and reads the page again.
+    // Shows the window, or brings it up, and lists the page as read after its load.
     void open();
+    // Reads the page again, for what scripts and lazy loading have brought in since.
     void refresh();
 
     // The rows as the table shows them: filtered and sorted.
@@ -53,7 +55,8 @@ private:
     void connect_signals();
     std::vector<const ImageDetailsRow*> selected_rows() const;
     std::vector<std::string> selected_addresses() const;
-    void show_details(ImageDetails details);
+    void read(ImageDetailsReading::Texts texts);
+    void show_details(std::string address, ImageDetails details);
     void show_status();
     void show_preview();
 
@@ -68,6 +71,7 @@ private:
     std::function<void(const std::string&)> m_open_in_browser;
     ImageDetailsReading m_reading;
     std::shared_ptr<const ImageDetails> m_details;
+    std::string m_details_address; // the page they are of
 
     Gtk::Box m_box{Gtk::Orientation::VERTICAL, 6};
     Gtk::Box m_toolbar{Gtk::Orientation::HORIZONTAL, 6};
@@ -85,6 +89,7 @@ private:
     platform::WebView m_preview;
     Gtk::Label m_figures;
 
+    Glib::RefPtr<Gio::ListStore<ImageRowItem>> m_store = Gio::ListStore<ImageRowItem>::create();
     Glib::RefPtr<ImageRowFilter> m_filter = ImageRowFilter::create();
     Glib::RefPtr<Gtk::FilterListModel> m_filtered;
     Glib::RefPtr<Gtk::SortListModel> m_sorted;

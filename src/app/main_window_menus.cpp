@@ -94,7 +94,7 @@ ImageDetailsWindow& Form1::show_image_details()
 {
     if (!m_image_details) {
         m_image_details = std::make_unique<ImageDetailsWindow>(
-            m_session, wb(kBrowserView), m_image_saving, [this](const std::string& address) {
+            m_session, wb(kBrowserView), m_page_view_driver, m_image_saving, [this](const std::string& address) {
                 wb(kBrowserView).Navigate(address);
                 SelectView(kBrowserView);
             });

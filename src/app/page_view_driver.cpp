@@ -76,14 +76,11 @@ void PageViewDriver::RefreshPageViews()
     m_waiting_run = Gio::Cancellable::create();
     m_run_start = std::chrono::steady_clock::now();
     m_rebuilding_changed.emit();
-    // Both texts are asked for at once, so that the page read by each is the same.
-    m_views.browser.read_page(m_waiting_run->gobj(), [this](platform::PageContent page) {
-        m_arrived_page = std::move(page);
-        run_when_both_arrived();
-    });
-    m_views.browser.read_served_page(m_waiting_run->gobj(), [this](std::optional<std::string> served_text) {
-        m_arrived_served_text = std::move(served_text);
-        run_when_both_arrived();
+    read_page_texts(m_views.browser, m_waiting_run->gobj(), [this](std::shared_ptr<const PageTexts> texts) {
+        platform::trace_step("page read", std::chrono::steady_clock::now() - m_run_start);
+        m_waiting_run.reset();
+        run(*texts);
+        m_page_read.emit(texts);
     });
 }
 
@@ -93,32 +90,19 @@ void PageViewDriver::cancel_waiting_run()
     if (m_waiting_run)
         m_waiting_run->cancel();
     m_waiting_run.reset();
-    m_arrived_page.reset();
-    m_arrived_served_text.reset();
-}
-
-void PageViewDriver::run_when_both_arrived()
-{
-    if (!m_arrived_page || !m_arrived_served_text)
-        return;
-    platform::trace_step("page read", std::chrono::steady_clock::now() - m_run_start);
-    const platform::PageContent page = *std::exchange(m_arrived_page, std::nullopt);
-    const std::optional<std::string> served_text = *std::exchange(m_arrived_served_text, std::nullopt);
-    m_waiting_run.reset();
-    run(page, served_text);
 }
 
 // A view with nothing loaded, or a document without a body, gives an empty page; the files are
 // written and the views pointed at them all the same.
-void PageViewDriver::run(const platform::PageContent& page, const std::optional<std::string>& served_text)
+void PageViewDriver::run(const PageTexts& texts)
 {
+    const platform::PageContent& page = texts.page;
     const auto engine_base_address =
         page.base_address.empty() ? std::nullopt : std::optional<std::string_view>(page.base_address);
-    PageViewsUpdate update =
-        update_page_views(m_files, page.body_html.value_or(""), m_views.browser.LocationURL(), engine_base_address);
+    PageViewsUpdate update = update_page_views(m_files, page.body_html.value_or(""), texts.address, engine_base_address);
     for (const RunStep& step : update.steps)
         platform::trace_step(step.name, step.duration);
-    m_run_page = m_views.browser.LocationURL();
+    m_run_page = texts.address;
     m_listings_written = true;
     // The views load while the listing they do not show is written; what the run has to say is
     // said once they have loaded.
@@ -126,7 +110,7 @@ void PageViewDriver::run(const platform::PageContent& page, const std::optional<
     if (!served_shown)
         show_generated_pages();
     const auto served_start = std::chrono::steady_clock::now();
-    const ImageNamesDifference difference = add_served_page(m_files, served_text, update);
+    const ImageNamesDifference difference = add_served_page(m_files, texts.served_text, update);
     platform::trace_step("served page", std::chrono::steady_clock::now() - served_start);
     m_run_references = std::move(update.references);
     m_unreported_notice = joined(notice_of(update), image_difference_summary(difference));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/reference_list.h"
+#include "app/page_texts_read.h"
 #include "platform/web_view.h"
 #include "ui/program_settings.h"
 #include "views/work_files.h"
@@ -10,6 +11,7 @@
 #include <sigc++/trackable.h>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -64,10 +66,15 @@ public:
     // When a run starts and when its views have loaded.
     sigc::signal<void()>& rebuilding_changed() { return m_rebuilding_changed; }
 
+    // Whether a run waits for the page's texts now.
+    bool reading_page() const { return static_cast<bool>(m_waiting_run); }
+    // The texts each run read, once it has used them, for whatever else lists the same page; a
+    // run that another took the place of never raises it.
+    sigc::signal<void(const std::shared_ptr<const PageTexts>&)>& page_read() { return m_page_read; }
+
 private:
     void cancel_waiting_run();
-    void run_when_both_arrived();
-    void run(const platform::PageContent& page, const std::optional<std::string>& served_text);
+    void run(const PageTexts& texts);
 
     void show_generated_pages();
     void show_generated_page(GeneratedView view);
@@ -79,8 +86,6 @@ private:
     Glib::RefPtr<Gio::Cancellable> m_window_cancellable;
     gulong m_window_cancelled_handler = 0;
     Glib::RefPtr<Gio::Cancellable> m_waiting_run; // set while a run waits for its page texts
-    std::optional<platform::PageContent> m_arrived_page;
-    std::optional<std::optional<std::string>> m_arrived_served_text;
     std::chrono::steady_clock::time_point m_run_start; // of the page read, then of the views' loads
 
     std::string m_unreported_notice;
@@ -93,6 +98,7 @@ private:
     std::optional<PageReferences> m_run_references; // the last run's lists, until the "Images" view shows them
     sigc::signal<void(const std::string&)> m_run_notice;
     sigc::signal<void()> m_rebuilding_changed;
+    sigc::signal<void(const std::shared_ptr<const PageTexts>&)> m_page_read;
 };
 
 }

@@ -3,6 +3,9 @@
 #include "platform/charset_decoding.h"
 #include "platform/web_view_impl.h"
 
+#include <memory>
+#include <string_view>
+
 namespace quillet::platform {
 
 namespace {
@@ -11,46 +14,63 @@ namespace {
 // declaration or its byte order mark, whichever the engine went by.
 constexpr const char* kCharsetScript = "document.characterSet";
 
+// The charset and the resource's data are asked for at once, and the page decoded once both have
+// come: the two are independent round trips to the engine.
 struct ServedPageRead {
-    GObjectPtr<WebKitWebResource> resource;
     GObjectPtr<GCancellable> cancellable;
-    std::string charset;
     std::function<void(std::optional<std::string>)> done;
+    std::optional<std::string> charset;
+    bool data_arrived = false;
+    bool data_failed = false;
+    GCharPtr data;
+    gsize size = 0;
+
+    void finish_when_both_arrived()
+    {
+        if (!charset || !data_arrived)
+            return;
+        if (data_failed) {
+            done(std::nullopt);
+            return;
+        }
+        const std::string_view served(data.get(), data ? size : 0);
+        // A charset no converter knows leaves the bytes as they came rather than losing the page.
+        done(decode_to_utf8(served, *charset).value_or(std::string(served)));
+    }
 };
+
+// Each answer holds the read until the later one finishes it.
+using SharedRead = std::shared_ptr<ServedPageRead>;
 
 void on_resource_data(GObject* source, GAsyncResult* result, gpointer data)
 {
-    const std::unique_ptr<ServedPageRead> read(static_cast<ServedPageRead*>(data));
-    gsize size = 0;
+    const std::unique_ptr<SharedRead> holder(static_cast<SharedRead*>(data));
+    ServedPageRead& read = **holder;
     GErrorHolder error;
-    const GCharPtr bytes(reinterpret_cast<char*>(
-        webkit_web_resource_get_data_finish(WEBKIT_WEB_RESOURCE(source), result, &size, error.out())));
-    if (g_cancellable_is_cancelled(read->cancellable.get()))
+    read.data = GCharPtr(reinterpret_cast<char*>(
+        webkit_web_resource_get_data_finish(WEBKIT_WEB_RESOURCE(source), result, &read.size, error.out())));
+    if (g_cancellable_is_cancelled(read.cancellable.get()))
         return;
-    if (!bytes && size != 0) {
-        read->done(std::nullopt);
-        return;
-    }
-    const std::string_view served(bytes.get(), bytes ? size : 0);
-    // A charset no converter knows leaves the bytes as they came rather than losing the page.
-    read->done(decode_to_utf8(served, read->charset).value_or(std::string(served)));
+    read.data_arrived = true;
+    read.data_failed = !read.data && read.size != 0;
+    read.finish_when_both_arrived();
 }
 
 void on_charset_read(GObject* source, GAsyncResult* result, gpointer data)
 {
-    std::unique_ptr<ServedPageRead> read(static_cast<ServedPageRead*>(data));
+    const std::unique_ptr<SharedRead> holder(static_cast<SharedRead*>(data));
+    ServedPageRead& read = **holder;
     GErrorHolder error;
     const GObjectPtr<JSCValue> value(
         webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, error.out()));
-    if (g_cancellable_is_cancelled(read->cancellable.get()))
+    if (g_cancellable_is_cancelled(read.cancellable.get()))
         return;
+    read.charset = "UTF-8";
     if (value && jsc_value_is_string(value.get())) {
         const GCharPtr charset(jsc_value_to_string(value.get()));
-        read->charset = charset.get();
+        read.charset = charset.get();
     }
-    auto* resource = read->resource.get();
-    auto* cancellable = read->cancellable.get();
-    webkit_web_resource_get_data(resource, cancellable, on_resource_data, read.release());
+    read.finish_when_both_arrived();
 }
 
 }
@@ -63,9 +83,12 @@ void WebView::read_served_page(GCancellable* cancellable, std::function<void(std
         done(std::nullopt);
         return;
     }
-    auto* read = new ServedPageRead{add_ref(resource), add_ref(cancellable), "UTF-8", std::move(done)};
+    const auto read = std::make_shared<ServedPageRead>();
+    read->cancellable = add_ref(cancellable);
+    read->done = std::move(done);
     webkit_web_view_evaluate_javascript(view, kCharsetScript, -1, nullptr, nullptr, cancellable, on_charset_read,
-                                        read);
+                                        new SharedRead(read));
+    webkit_web_resource_get_data(resource, cancellable, on_resource_data, new SharedRead(read));
 }
 
 }
