@@ -49,7 +49,8 @@ void ImageSaver::start()
 {
     m_running = true;
     // Hidden, and marked as the program's own temporary files are.
-    m_private_folder = platform::create_private_folder(m_folder, std::string(platform::kTemporaryFileMark) + "saving-");
+    std::string name_start(platform::kTemporaryFileMark);
+    m_private_folder = platform::create_private_folder(m_folder, name_start.append("saving-"));
     if (!m_private_folder.created.ok()) {
         for (SavedImage& image : m_images)
             image.failure = m_private_folder.created.failure_text();

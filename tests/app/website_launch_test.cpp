@@ -37,14 +37,15 @@ protected:
     }
 
     // A launcher still loaded would swallow the next test's request.
-    void TearDown() override { EXPECT_TRUE(test::pump_until([] { return !website_launcher_loaded(); }, 5s)); }
+    void TearDown() override { wait_until_launcher_unloads(); }
 
     bool wait_for_opened(std::size_t count)
     {
         return test::pump_until([&] { return m_handler.received().size() >= count; });
     }
 
-    void wait_until_launcher_unloads() { test::pump_for(1500ms); }
+    // What a launcher opens it opens as it loads; it is done once it unloads.
+    void wait_until_launcher_unloads() { EXPECT_TRUE(test::pump_until([] { return !website_launcher_loaded(); }, 5s)); }
 
     // What a click of the mouse does: "activate" would first show the button pressed for a while.
     void click_website_button() { g_signal_emit_by_name(test::controls(*m_window).cmdWebsite.gobj(), "clicked"); }
@@ -90,6 +91,7 @@ TEST_F(WebsiteLaunch, TwoClicksWithinASecondOpenTheSiteOnce)
     click_website_button();
     EXPECT_EQ(WebTarget, "Website") << "the second request waits for the next load of the launcher";
 
+    ASSERT_TRUE(wait_for_opened(1));
     wait_until_launcher_unloads();
     EXPECT_EQ(m_handler.received(), std::vector<std::string>{m_site});
 

@@ -17,7 +17,7 @@ namespace {
 // letter or digit right beside one, so each stands whole wherever it occurs.
 std::string distinct_name(std::size_t index)
 {
-    std::array<char, 16> digits{};
+    std::array<char, 21> digits{}; // room for any size_t
     std::snprintf(digits.data(), digits.size(), "%05zu", index);
     return "n" + std::string(digits.data()) + (index % 3 == 0 ? ".jpg" : ".gif");
 }
