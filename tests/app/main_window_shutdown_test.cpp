@@ -4,6 +4,7 @@
 #include "fake_url_handler.h"
 #include "main_window_test_access.h"
 #include "support/isolated_environment.h"
+#include "support/main_loop.h"
 #include "support/temp_directory.h"
 #include "ui/brand_identity.h"
 #include "ui/program_settings.h"
@@ -16,6 +17,7 @@
 
 #include <chrono>
 #include <functional>
+#include <vector>
 
 namespace quillet {
 namespace {
@@ -32,6 +34,15 @@ protected:
         ProgramSettings(brand_identity().ProductTitle)
             .set_home_page(test::write_page(m_pages.path() / "home.html", "Home", "<p>home</p>"));
         WebTarget.clear();
+    }
+
+    // A launcher still loaded, or a step still waiting, would reach into the next case of the
+    // process: the case ends with neither.
+    void TearDown() override
+    {
+        for (sigc::connection& step : m_waiting_steps)
+            step.disconnect();
+        EXPECT_TRUE(test::pump_until([] { return !website_launcher_loaded(); }, 5s));
     }
 
     // Runs the application: `started` runs once the main window shows. Returns whether the
@@ -58,9 +69,14 @@ protected:
     }
 
     // Runs `step` `delay` from now, in the running program.
-    static void after(std::chrono::milliseconds delay, std::function<void()> step)
+    void after(std::chrono::milliseconds delay, std::function<void()> step)
     {
-        Glib::signal_timeout().connect_once(std::move(step), static_cast<unsigned>(delay.count()));
+        m_waiting_steps.push_back(Glib::signal_timeout().connect(
+            [step = std::move(step)] {
+                step();
+                return false;
+            },
+            static_cast<unsigned>(delay.count())));
     }
 
     void choose(Menu menu, int item) { test::controls(*m_window).menu_bar.choose(menu, item); }
@@ -90,6 +106,7 @@ protected:
     Glib::RefPtr<Gtk::Application> m_application =
         Gtk::Application::create("", Gio::Application::Flags::NON_UNIQUE);
     std::unique_ptr<Form1> m_window;
+    std::vector<sigc::connection> m_waiting_steps;
 };
 
 TEST_F(ProgramShutdown, ExitWithTheAboutWindowOpenEndsTheProgramAtOnce)
