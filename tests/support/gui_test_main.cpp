@@ -6,6 +6,7 @@
 #include <gtk/gtk.h>
 #include <webkit/webkit.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace quillet::test {
@@ -57,6 +58,11 @@ int main(int argc, char** argv)
     // Listing the tests needs no display.
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
+    // A virtual display has no graphics card: GL there is the CPU standing in for one (llvmpipe),
+    // which compiles its shaders again in every new web process, a third of the suite's time. The
+    // cases check what the program shows, not the GL driver; a developer may still ask for GL.
+    setenv("GSK_RENDERER", "cairo", 0);
+    setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", 0);
     quillet::test::g_process_environment = std::make_unique<quillet::test::IsolatedEnvironment>();
     gtk_init();
     Gtk::init_gtkmm_internals();
