@@ -7,6 +7,7 @@
 
 #include "support/temp_directory.h"
 #include "support/test_files.h"
+#include "support/text_counts.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@ namespace quillet {
 namespace {
 
 namespace fs = std::filesystem;
+using test::occurrences;
 using test::read_file;
 using test::write_file;
 
@@ -28,14 +30,6 @@ const PageReferences kReferencesOfPageWithImages = {
     {{"http://www.example.com/site/photos/big.jpg", "big.jpg"}},
     {{"http://www.example.com/site/pics/logo.gif", "logo.gif"}},
 };
-
-std::size_t occurrences(std::string_view text, std::string_view part)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
 
 class PageViewsUpdateTest : public ::testing::Test {
 protected:

@@ -4,20 +4,17 @@
 
 #include "analysis/output_bounds.h"
 
+#include "support/text_counts.h"
+
 #include <gtest/gtest.h>
 
 namespace quillet {
 namespace {
 
-constexpr std::string_view kPageAddress = "http://www.example.com/site/index.html";
+using test::has_line_break;
+using test::occurrences;
 
-std::size_t occurrences(std::string_view text, std::string_view part)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size()))
-        ++count;
-    return count;
-}
+constexpr std::string_view kPageAddress = "http://www.example.com/site/index.html";
 
 std::string image_tags(std::size_t count, std::string_view separator)
 {
@@ -45,11 +42,11 @@ struct PageAnalysis {
 // What every generated page must keep, whatever the page held.
 void expect_sound(const PageAnalysis& analysis)
 {
-    EXPECT_EQ(analysis.source_page.find_first_of("\r\n"), std::string::npos);
+    EXPECT_FALSE(has_line_break(analysis.source_page));
     EXPECT_EQ(occurrences(analysis.source_page, "<a href='"), occurrences(analysis.source_page, "</a>"));
     EXPECT_EQ(occurrences(analysis.image_page, "<img src='"),
               analysis.references.image_tags.size() - analysis.left_out.images);
-    EXPECT_EQ(analysis.image_page.find_first_of("\r\n"), std::string::npos);
+    EXPECT_FALSE(has_line_break(analysis.image_page));
 }
 
 TEST(Robustness, AnEmptyPageGivesEmptyViews)
