@@ -78,8 +78,8 @@ if wait "$cpack_pid"; then
   dpkg-deb -f "$package" Depends | grep -q 'libwebkitgtk-6.0' \
     || fail "the package's dependencies were not computed from its libraries"
 else
-    cat "$temp/cpack.log" >&2
-    fail "cpack -G DEB failed"
+  cat "$temp/cpack.log" >&2
+  fail "cpack -G DEB failed"
 fi
 
 if [ "$failures" -ne 0 ]; then
