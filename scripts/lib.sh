@@ -1,4 +1,9 @@
-# Helpers shared by the run and test scripts; sourced, not run.
+# Helpers shared by the build, run and test scripts; sourced, not run.
+
+# New build folders use Ninja, which starts a file's compile as soon as what it includes is
+# there rather than once every library before it has linked. A folder keeps the generator it
+# was made with.
+export CMAKE_GENERATOR="${CMAKE_GENERATOR:-Ninja}"
 
 # Points HOME and the XDG directories at a fresh temporary folder, removed on exit.
 use_temporary_home() {
