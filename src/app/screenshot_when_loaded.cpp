@@ -2,6 +2,7 @@
 
 #include "platform/widget_snapshot.h"
 
+#include <gdkmm/frameclock.h>
 #include <glibmm/main.h>
 
 #include <iostream>
@@ -13,6 +14,8 @@ namespace {
 
 constexpr unsigned kSettleMilliseconds = 300;
 constexpr unsigned kLoadTimeoutSeconds = 60;
+// A frame may still come out empty when a change arrives while it is painted: the next one is tried.
+constexpr int kMostEmptyPictures = 10;
 
 }
 
@@ -68,13 +71,31 @@ void ScreenshotWhenLoaded::wait_to_settle()
     Glib::signal_timeout().connect(sigc::mem_fun(*this, &ScreenshotWhenLoaded::on_settled), kSettleMilliseconds);
 }
 
+// A picture takes what the window drew last, which any change waiting to be drawn clears: it is
+// taken just after a frame has been painted.
 bool ScreenshotWhenLoaded::on_settled()
 {
+    const Glib::RefPtr<Gdk::FrameClock> clock = m_pictured->get_frame_clock();
+    if (!clock) { // not shown, which the picture says
+        on_painted();
+        return false;
+    }
+    // After the window's own handler, which draws the frame.
+    m_loaded = clock->signal_paint().connect(sigc::mem_fun(*this, &ScreenshotWhenLoaded::on_painted), true);
+    m_pictured->queue_draw();
+    return false;
+}
+
+void ScreenshotWhenLoaded::on_painted()
+{
     const std::string error = platform::save_widget_png(*m_pictured, m_file);
+    if (error == platform::kNothingDrawn && ++m_empty_pictures < kMostEmptyPictures) {
+        m_pictured->queue_draw();
+        return;
+    }
     if (!error.empty())
         std::cerr << "quillet: cannot save the screenshot: " << error << '\n';
     finish(error.empty() ? 0 : 1);
-    return false;
 }
 
 bool ScreenshotWhenLoaded::on_timed_out()

@@ -24,6 +24,7 @@ private:
     void wait_for_page_views();
     void wait_to_settle();
     bool on_settled();
+    void on_painted();
     bool on_timed_out();
     void finish(int exit_status);
 
@@ -32,7 +33,8 @@ private:
     ScreenshotWindow m_pictured_window;
     std::filesystem::path m_file;
     std::function<void(int)> m_done;
-    sigc::connection m_loaded;
+    sigc::connection m_loaded; // the next event waited for: a load, the list, a frame painted
+    int m_empty_pictures = 0;
     sigc::connection m_timeout;
 };
 

@@ -44,7 +44,7 @@ std::string save_widget_png(Gtk::Widget& widget, const std::filesystem::path& fi
 
     const RenderNodePtr node = draw_widget(native_widget, width, height);
     if (!node)
-        return "the window drew nothing";
+        return kNothingDrawn;
     graphene_rect_t viewport;
     graphene_rect_init(&viewport, 0.0F, 0.0F, static_cast<float>(width), static_cast<float>(height));
     const GObjectPtr<GdkTexture> texture(gsk_renderer_render_texture(gtk_native_get_renderer(native), node.get(),

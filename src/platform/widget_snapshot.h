@@ -12,8 +12,10 @@ namespace quillet::platform {
 // take such pictures.
 void prepare_web_views_for_window_pictures();
 
-// Renders `widget` as it shows now and writes the picture to `file` as PNG.
-// Returns an empty string on success, otherwise a message that names what failed.
+// Renders `widget` as it last drew itself and writes the picture to `file` as PNG.
+// Returns an empty string on success, otherwise a message that names what failed: kNothingDrawn
+// when a change waits to be drawn, as every change does until the next frame is painted.
 std::string save_widget_png(Gtk::Widget& widget, const std::filesystem::path& file);
+inline constexpr const char* kNothingDrawn = "the window drew nothing";
 
 }

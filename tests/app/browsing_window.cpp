@@ -11,7 +11,7 @@ namespace quillet::test {
 void BrowsingWindow::SetUp()
 {
     LoadBrandIdentity();
-    m_home_page = write_page(m_pages.path() / "home.html", "Home", "<p>home</p>");
+    m_home_page = serve_page("/home.html", "Home", "<p>home</p>");
     ProgramSettings(brand_identity().ProductTitle).set_home_page(m_home_page);
     m_window = std::make_unique<Form1>(m_program.path());
     for (int view = 0; view < kViewCount; ++view)
