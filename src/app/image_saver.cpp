@@ -83,6 +83,11 @@ void ImageSaver::start_download(std::size_t index)
 
 void ImageSaver::on_download_done(std::size_t index, const platform::DownloadOutcome& outcome)
 {
+    if (!m_running) { // cancelled with the rest, and now let go of by the engine
+        --m_downloads_ending;
+        remove_private_folder_once_unused();
+        return;
+    }
     m_images[index].type = outcome.type;
     if (outcome.complete)
         keep_download(index, outcome);
@@ -156,8 +161,11 @@ std::size_t ImageSaver::cancel_downloads()
             continue;
         image.failure = "cancelled";
         ++cancelled;
-        if (m_downloads[index])
+        // The engine reports the end later, from its own process.
+        if (m_downloads[index]) {
+            ++m_downloads_ending;
             m_downloads[index]->cancel();
+        }
     }
     return cancelled;
 }
@@ -171,7 +179,7 @@ void ImageSaver::finish(std::size_t cancelled)
         ++(image.file.empty() ? summary.failed : summary.saved);
     summary.failed -= cancelled;
     summary.manifest = write_manifest();
-    remove_private_folder();
+    remove_private_folder_once_unused();
     m_finished.emit(summary);
 }
 
@@ -184,6 +192,14 @@ Result ImageSaver::write_manifest()
     if (!replaced.ok())
         return replaced;
     return move_into_folder(written, std::string(kImageManifestName), m_manifest_name);
+}
+
+// The engine writes a download into a file of its own beside the one it was given (NAME.wkdownload)
+// and removes it when cancelled, so the folder goes only once it has let go of every download.
+void ImageSaver::remove_private_folder_once_unused()
+{
+    if (m_downloads_ending == 0)
+        remove_private_folder();
 }
 
 // The folder holds only what the saver and the engine put there: the downloads cancelled or

@@ -57,6 +57,7 @@ private:
     std::size_t cancel_downloads();
     void finish(std::size_t cancelled);
     Result write_manifest();
+    void remove_private_folder_once_unused();
     void remove_private_folder();
 
     platform::WebSession& m_session;
@@ -69,6 +70,7 @@ private:
     std::vector<std::unique_ptr<platform::WebDownload>> m_downloads;
     std::size_t m_next = 0;
     std::size_t m_ended = 0;
+    std::size_t m_downloads_ending = 0; // cancelled, their end not yet reported
     bool m_running = false;
     sigc::signal<void(std::size_t, std::size_t)> m_progress;
     sigc::signal<void(const Summary&)> m_finished;

@@ -97,12 +97,12 @@ WebDownload::WebDownload(WebSession& session, const std::string& address, const 
 
 WebDownload::~WebDownload()
 {
+    m_state->done = nullptr;
     cancel();
 }
 
 void WebDownload::cancel()
 {
-    m_state->done = nullptr;
     if (!m_state->ended)
         webkit_download_cancel(m_download.get());
 }

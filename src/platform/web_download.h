@@ -26,7 +26,7 @@ struct DownloadOutcome {
 // has just created for it where nobody else can swap it; one that did not complete is removed.
 class WebDownload {
 public:
-    // `done` runs once when the download ends, unless it was cancelled or this object went first.
+    // `done` runs once when the download ends, a cancelled one too, unless this object went first.
     WebDownload(WebSession& session, const std::string& address, const std::filesystem::path& destination,
                 std::function<void(const DownloadOutcome&)> done);
     // Cancels a download that is still running.
@@ -34,7 +34,7 @@ public:
     WebDownload(const WebDownload&) = delete;
     WebDownload& operator=(const WebDownload&) = delete;
 
-    // Stops the download; its file is removed.
+    // Stops the download; its file is removed, and `done` runs once the engine has let go of it.
     void cancel();
 
     struct State;
