@@ -15,8 +15,9 @@
 
 namespace quillet::test {
 
-// A shown main window whose home page is a local file, with pages served over HTTP and each
-// view's completed loads counted. Set-up waits until the home page and its generated views show.
+// A shown main window whose home page is served over HTTP like the test's pages (a page of the
+// same site, so the web processes kept from the test before serve this one), with each view's
+// completed loads counted. Set-up waits until the home page and its generated views show.
 class BrowsingWindow : public testing::Test {
 protected:
     void SetUp() override;
