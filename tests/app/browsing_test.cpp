@@ -250,9 +250,14 @@ TEST_F(Browsing, LongListingReadsAsThePageAndIsFoundToItsLastLine)
     std::size_t five_blocks = 0;
     for (int line = 0; line < lines_in_five_blocks; ++line)
         five_blocks = page_text.find('\n', five_blocks) + 1;
-    EXPECT_TRUE(test::pump_until([&] {
-        return test::script_text(source_code, "getSelection().toString()") == page_text.substr(0, five_blocks);
-    }));
+    const std::string five_blocks_text = page_text.substr(0, five_blocks);
+    EXPECT_TRUE(test::pump_until(
+        [&] { return test::script_text(source_code, "getSelection().toString()") == five_blocks_text; }))
+        << "selected: "
+        << test::script_text(source_code, "`${getSelection().toString().length} characters in ${getSelection().rangeCount}"
+                                          " range(s), scrolled to ${scrollY}`")
+               .value_or("no answer")
+        << "; the first five blocks hold " << five_blocks_text.size() << " characters";
 }
 
 // The pictures the generated views show, taken from the views themselves.
